@@ -1,0 +1,23 @@
+#pragma once
+// Command-line options of the program.
+#include <cstdint>
+#include <string>
+
+struct Options {
+    int resolutionIndex = 0;     // --resolution 800x600|1024x768|1280x1024
+    bool start = false;          // --start: skip the dialog
+    bool windowed = false;       // --windowed
+    bool vsync = true;           // --no-vsync turns it off
+    bool headless = false;       // --headless: offscreen video, no audio device needed
+    bool seedGiven = false;
+    uint32_t seed = 0;           // --seed N
+    int fixedStepMs = 0;         // --fixed-step MS
+    std::string script;          // --script FILE
+    std::string audioOut;        // --audio-out FILE.wav
+    bool help = false;
+};
+
+// Parses argv; on an error returns false with a message.
+bool ParseOptions(int argc, char** argv, Options& out, std::string& error);
+std::string UsageText();
+extern Options g_options;

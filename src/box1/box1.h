@@ -1,0 +1,14 @@
+#pragma once
+// Box 1: 32-pixel cells, 28 figures, one layer.
+#include "app/game_state.h"
+
+void loadlevels();
+void drawlevelskorobka1();
+void SaveK1();
+void loadsavedlevel();
+void clearsave();
+void savecurrlevel();
+void loadcurrlevel();
+void savemap();
+// One step of a returning figure from (x1, y1) toward (x2, y2), stored in g_drag.x, g_drag.y.
+void makeline(int32_t x1, int32_t y1, int32_t x2, int32_t y2);

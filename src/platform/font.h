@@ -1,0 +1,43 @@
+#pragma once
+// Text drawn through the sprite batch from a glyph atlas of Liberation Serif
+// (the stand-in for Times New Roman). UTF-8 input, Cyrillic included.
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "platform/types.h"
+
+namespace plat {
+
+class Device;
+class Sprite;
+
+constexpr uint32_t DT_LEFT_TOP = 0;
+
+class Font {
+public:
+    ~Font();
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+
+    // height: character cell height in virtual units; width: average character width.
+    static HRESULT Create(Device* device, int height, int width, int weight, std::string_view faceName,
+                          std::unique_ptr<Font>& out);
+
+    // Draws text left/top aligned into rect (virtual units, before the sprite transform),
+    // clipped to it. Returns the height drawn, or a negative value on failure.
+    int DrawText(Sprite* sprite, std::string_view utf8, const Rect& rect, uint32_t format, uint32_t color);
+
+    // Width in virtual units the text would take.
+    int MeasureWidth(std::string_view utf8) const;
+    int height() const { return height_; }
+
+private:
+    Font() = default;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    int height_ = 0;
+    int width_ = 0;
+};
+
+}  // namespace plat

@@ -1,0 +1,72 @@
+#pragma once
+// Mouse and keyboard as the game polls them once per frame: relative motion, two buttons,
+// and a 256-byte key state indexed by the classic scan codes (a key is down at 0x80).
+#include <cstdint>
+
+#include "platform/types.h"
+
+namespace plat {
+
+struct MouseState {
+    int32_t lX = 0, lY = 0, lZ = 0;
+    uint8_t buttons[8] = {};
+};
+static_assert(sizeof(MouseState) == 20);
+
+// Key codes (the scan-code set the game was written for).
+namespace DIK {
+constexpr uint8_t ESCAPE = 0x01, K1 = 0x02, K2 = 0x03, K3 = 0x04, K4 = 0x05, K5 = 0x06, K6 = 0x07,
+                  K7 = 0x08, K8 = 0x09, K9 = 0x0A, K0 = 0x0B, TAB = 0x0F, Q = 0x10, W = 0x11, E = 0x12,
+                  R = 0x13, T = 0x14, Y = 0x15, U = 0x16, I = 0x17, O = 0x18, P = 0x19, RETURN = 0x1C,
+                  A = 0x1E, S = 0x1F, D = 0x20, F = 0x21, G = 0x22, H = 0x23, J = 0x24, K = 0x25,
+                  L = 0x26, Z = 0x2C, X = 0x2D, C = 0x2E, V = 0x2F, B = 0x30, N = 0x31, M = 0x32,
+                  SPACE = 0x39, UP = 0xC8, LEFT = 0xCB, RIGHT = 0xCD, DOWN = 0xD0;
+}
+// Key code for a name such as "S", "SPACE", "RETURN", "LEFT"; 0 when unknown.
+uint8_t KeyCodeByName(const char* name);
+
+// The shared input source: the window feeds it real events, a script feeds it directly.
+class InputSource {
+public:
+    static InputSource& Get();
+    void AddMotion(int dx, int dy);
+    void SetButton(int index, bool down);
+    void SetKey(uint8_t code, bool down);
+    void SetFocused(bool focused);
+    bool focused() const { return focused_; }
+    // Takes the motion gathered since the last call.
+    void TakeMotion(int& dx, int& dy);
+    bool button(int index) const { return buttons_[index]; }
+    bool key(uint8_t code) const { return keys_[code]; }
+    void Reset();
+
+private:
+    int dx_ = 0, dy_ = 0;
+    bool buttons_[8] = {};
+    bool keys_[256] = {};
+    bool focused_ = true;
+};
+
+// Polled devices. The mouse read fails (DIERR_NOTACQUIRED) while the window has no focus,
+// as a foreground-only device does; Acquire then reports DIERR_INPUTLOST until focus returns.
+class MouseDevice {
+public:
+    HRESULT Acquire();
+    HRESULT Unacquire();
+    HRESULT GetDeviceState(MouseState& state);
+
+private:
+    bool acquired_ = false;
+};
+
+class KeyboardDevice {
+public:
+    HRESULT Acquire();
+    HRESULT Unacquire();
+    HRESULT GetDeviceState(uint8_t keys[256]);
+
+private:
+    bool acquired_ = false;
+};
+
+}  // namespace plat

@@ -1,0 +1,73 @@
+#pragma once
+// The sprite batch: textured quads in virtual-screen units, transformed by a 2D matrix,
+// tinted by an ARGB colour, alpha blended, and sent to the GPU in few draw calls.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/matrix.h"
+#include "platform/types.h"
+
+namespace plat {
+
+class Device;
+class Texture;
+
+constexpr uint32_t SPRITE_ALPHABLEND = 16;
+
+class Sprite {
+public:
+    ~Sprite();
+    Sprite(const Sprite&) = delete;
+    Sprite& operator=(const Sprite&) = delete;
+
+    static HRESULT Create(Device* device, std::unique_ptr<Sprite>& out);
+    // A sprite without a device: it counts and records draws but renders nothing.
+    // Lets the game's drawing logic run in tests without a GPU.
+    static std::unique_ptr<Sprite> CreateRecorder();
+
+    HRESULT Begin(uint32_t flags);
+    HRESULT End();
+    // Sends what is queued to the GPU (End does it too); needed before 3D drawing.
+    void Flush();
+
+    void SetTransform(const Matrix& m) { transform_ = m; }
+    const Matrix& GetTransform() const { return transform_; }
+
+    // src: source rectangle in texels (whole texture when null); center: point of the source
+    // rectangle placed at the position (0,0 when null); pos: position before the transform
+    // ((0,0,0) when null). color multiplies the texels.
+    HRESULT Draw(const Texture* texture, const Rect* src, const Vec3* center, const Vec3* pos, uint32_t color);
+
+    // Statistics for tests and benchmarks.
+    struct DrawRecord {
+        const Texture* texture;
+        Rect src;
+        float x, y;        // transformed top-left of the quad
+        uint32_t color;
+    };
+    uint64_t drawCount() const { return drawCount_; }
+    uint64_t batchCount() const { return batchCount_; }
+    void resetCounters() { drawCount_ = batchCount_ = 0; records_.clear(); }
+    // Recorded draws (only a recorder keeps them).
+    const std::vector<DrawRecord>& records() const { return records_; }
+
+private:
+    Sprite() = default;
+    struct Vertex {
+        float x, y, u, v;
+        uint32_t rgba;
+    };
+    Device* device_ = nullptr;
+    bool recorder_ = false;
+    bool begun_ = false;
+    Matrix transform_ = MatrixIdentity();
+    const Texture* batchTexture_ = nullptr;
+    std::vector<Vertex> vertices_;
+    std::vector<DrawRecord> records_;
+    uint64_t drawCount_ = 0;
+    uint64_t batchCount_ = 0;
+    unsigned program_ = 0, vbo_ = 0, vao_ = 0, whiteTex_ = 0;
+};
+
+}  // namespace plat

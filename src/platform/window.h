@@ -1,0 +1,76 @@
+#pragma once
+// The one program window: first the small settings dialog, then the game, full screen or
+// windowed. Owns the OpenGL context every device draws with.
+#include <functional>
+#include <string>
+
+namespace plat {
+
+struct WindowOptions {
+    bool headless = false;    // offscreen video driver, message boxes go to stderr
+    bool windowed = false;    // game in a window instead of full screen
+};
+
+struct WindowHandlers {
+    std::function<void()> onDeactivate;   // another application took the foreground
+    std::function<void()> onMinimize;
+    std::function<void()> onRestore;
+    std::function<void()> onClose;
+};
+
+class Window {
+public:
+    Window();
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Opens the dialog window (client size w x h, caption, centred, on top).
+    bool Create(const WindowOptions& options, int width, int height, const std::string& caption, std::string& error);
+    // Turns the window into the game: borderless full screen (or a window of the back-buffer size).
+    void EnterGameMode(int backBufferWidth, int backBufferHeight);
+    bool inGameMode() const { return gameMode_; }
+
+    // Handles pending events: input goes to InputSource, window events to the handlers.
+    // Returns false once the window is closed.
+    bool PumpEvents(const WindowHandlers& handlers);
+    void Close() { closed_ = true; }
+    bool closed() const { return closed_; }
+
+    void Minimize();
+    void Restore();
+    void SetSystemCursorVisible(bool visible);
+    void SetRelativeMouse(bool on);
+
+    // Drawable size in pixels.
+    void DrawableSize(int& w, int& h) const;
+    void SwapBuffers();
+    void SetVsync(bool on);
+    bool headless() const { return options_.headless; }
+
+    // A modal message box; in headless runs the text goes to stderr and the program goes on.
+    void MessageBox(const std::string& text, const std::string& caption);
+
+    // The dialog is drawn by the game; it sees the raw events in dialog mode.
+    struct DialogEvent {
+        enum Kind { None, MouseMove, MouseDown, MouseUp, KeyDown } kind = None;
+        int x = 0, y = 0;
+        int key = 0;   // SDL keycode, for the dialog's own keyboard handling
+    };
+    void SetDialogEventSink(std::function<void(const DialogEvent&)> sink) { dialogSink_ = std::move(sink); }
+
+    void* sdlWindow() const { return window_; }
+
+private:
+    WindowOptions options_;
+    void* window_ = nullptr;      // SDL_Window*
+    void* glContext_ = nullptr;   // SDL_GLContext
+    bool gameMode_ = false;
+    bool closed_ = false;
+    std::function<void(const DialogEvent&)> dialogSink_;
+};
+
+// Shows a message box without a window (before one exists, or after it is gone).
+void ShowMessage(const std::string& text, const std::string& caption, bool headless);
+
+}  // namespace plat

@@ -1,0 +1,10 @@
+#pragma once
+// The intro model: reader of the text model file, its buffers and its per-frame drawing.
+#include <string>
+
+void LoadMyX(const std::string& fileName);
+void initvertex();
+void drawmesh(int n);
+// Releases the model's textures and buffers (device teardown).
+void ReleaseModelTextures();
+void ReleaseModelBuffers();

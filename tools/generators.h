@@ -1,0 +1,36 @@
+#pragma once
+// The generator's parts. Each writes its files under the game folder `out`
+// (paths inside it as the game names them, e.g. out + "/textures/...").
+#include <string>
+
+#include "canvas.h"
+
+namespace gen {
+
+// Cursor (entry 0), pen (entry 1) and "Surfaces.ini".
+void WriteCursorAndPen(const std::string& out);
+void WriteSurfacesIni(const std::string& out);
+// Main sheet (entry 2), 2048 x 1024: the game screens' buttons, decorations, title strip, star.
+void DrawMainSheetShell(Canvas& sheet);
+// Main sheet: the menu background and the lit box looks.
+void DrawMainSheetMenus(Canvas& sheet);
+// Menu sheet (entry 5).
+void WriteMenuSheet(const std::string& out);
+// Box 1 figure sheet (entry 3) and levels from content/k1.
+void WriteBox1Sheet(const std::string& out);
+void WriteBox1Levels(const std::string& content, const std::string& out);
+// Box 2 figure sheet (entry 4), the shape mask and levels from content/k2.
+void WriteBox2Art(const std::string& out);
+void WriteBox2Levels(const std::string& content, const std::string& out);
+// Effects, jingle and music.
+void WriteSounds(const std::string& out);
+// The intro model and its textures.
+void WriteLogoModel(const std::string& out);
+
+// File names of the catalogue entries, relative to the game folder.
+inline const char* const kSurfaceFiles[6] = {
+    "./textures/cursor.png", "./textures/pen.png",     "./textures/main.png",
+    "./textures/detals_01.png", "./textures/detals_02.png", "./textures/menu.png",
+};
+
+}  // namespace gen
