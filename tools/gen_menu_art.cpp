@@ -1,7 +1,30 @@
-// Placeholder until this part of the generator is written.
+// The menus' pictures: the background and the lit box looks on the main sheet, and the
+// menu sheet with the two box pictures and the start screen's banners.
+#include <stdexcept>
+#include <string>
+
+#include "gen_art_parts.h"
 #include "generators.h"
 
 namespace gen {
-void DrawMainSheetMenus(Canvas&) {}
-void WriteMenuSheet(const std::string&) {}
+
+void DrawMainSheetMenus(Canvas& sheet) {
+    DrawMenuBackground(View{sheet, 0, 0, 0, 0, 1280, 1024});
+    // Lit looks, placed so that they land on the box pictures where the menu draws them.
+    DrawBox1Art(Place(sheet, 1281, 0, 167, 169, 389, 330), true);
+    DrawBox2Art(Place(sheet, 1281, 330, 621, 304, 459, 450), true);
+}
+
+void WriteMenuSheet(const std::string& out) {
+    Canvas menu(2048, 1024);
+    DrawBox1Art(Place(menu, 0, 0, 72, 168, 517, 360), false);
+    DrawBox2Art(Place(menu, 0, 364, 566, 306, 510, 535), false);
+    DrawNewGameBanner(Place(menu, 521, 0, 130, 162, 750, 117), false);
+    DrawNewGameBanner(Place(menu, 521, 123, 124, 155, 779, 131), true);
+    DrawContinueBanner(Place(menu, 521, 270, 18, 428, 1129, 259), false);
+    DrawContinueBanner(Place(menu, 521, 531, 29, 411, 1129, 279), true);
+    const std::string path = out + "/" + std::string(kSurfaceFiles[5]).substr(2);
+    if (!menu.SavePng(path)) throw std::runtime_error("cannot write " + path);
+}
+
 }  // namespace gen

@@ -1,8 +1,190 @@
-// Placeholder until this part of the generator is written.
+// The pointer, the pen, the picture list, and the shell's pictures on the main sheet:
+// the round buttons of the top-right corner, the title strip and the star.
+#include <cmath>
+#include <fstream>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+
+#include "gen_art_parts.h"
 #include "generators.h"
 
 namespace gen {
-void WriteCursorAndPen(const std::string&) {}
-void WriteSurfacesIni(const std::string&) {}
-void DrawMainSheetShell(Canvas&) {}
+
+namespace {
+
+constexpr float Pi = std::numbers::pi_v<float>;
+
+std::string GamePath(const std::string& out, const char* file) {
+    return out + "/" + std::string(file).substr(2);
+}
+
+void Save(const Canvas& c, const std::string& path) {
+    if (!c.SavePng(path)) throw std::runtime_error("cannot write " + path);
+}
+
+// ---- Buttons, drawn where the screens show them ------------------------------------------------
+
+struct ButtonLook {
+    RGBA colour;
+    bool lit;
+};
+
+void RoundButton(const View& v, float cx, float cy, float r, const ButtonLook& look) {
+    auto disc = [=](float x, float y) { return SdCircle(x, y, cx, cy, r); };
+    v.Shadow(cx - r, cy - r, cx + r, cy + r, disc, 1.5f, 2.5f, 2.0f, 0.45f);
+    RGBA base = look.lit ? Shade(look.colour, 0.22f) : look.colour;
+    // A white rim, golden when lit, so the button reads on any background.
+    v.Fill(cx - r, cy - r, cx + r, cy + r, disc, look.lit ? Hex(0xFFD740) : Hex(0xFFFFFF));
+    auto inner = [=](float x, float y) { return SdCircle(x, y, cx, cy, r - 2.5f); };
+    v.Fill(cx - r, cy - r, cx + r, cy + r, inner, BevelPaint(inner, base, 5, 0.5f));
+    // Glossy cap.
+    v.Fill(cx - r, cy - r, cx + r, cy,
+           [=](float x, float y) {
+               return SdBox(x, y, cx - r * 0.55f, cy - r * 0.78f, cx + r * 0.45f, cy - r * 0.3f, r * 0.22f);
+           },
+           RGBA{1, 1, 1, look.lit ? 0.38f : 0.28f});
+}
+
+// White glyphs on the buttons.
+const RGBA kGlyph = {1, 1, 1, 1};
+
+void ReturnArrow(const View& v, float cx, float cy, float s) {
+    // A hook arrow: round the right side and back to the left.
+    float r = 6.5f * s, w = 1.9f * s;
+    float ax = cx + 1.5f * s, ay = cy + 0.5f * s;
+    auto arc = [=](float x, float y) {
+        float d = std::fabs(std::hypot(x - ax, y - ay) - r) - w;
+        return x < ax ? std::max(d, ax - x) : d;
+    };
+    v.Fill(cx - 14 * s, cy - 14 * s, cx + 14 * s, cy + 14 * s, arc, kGlyph);
+    v.Fill(cx - 14 * s, cy - 14 * s, cx + 14 * s, cy + 14 * s,
+           [=](float x, float y) { return SdSegment(x, y, ax, ay + r, ax - 3 * s, ay + r, w); }, kGlyph);
+    v.Fill(cx - 14 * s, cy - 14 * s, cx + 14 * s, cy + 14 * s,
+           [=](float x, float y) {
+               return SdTriangle(x, y, ax - 9.5f * s, ay - r, ax + 0.5f * s, ay - r - 6 * s, ax + 0.5f * s,
+                                 ay - r + 6 * s) - 0.6f;
+           },
+           kGlyph);
+    v.Fill(cx - 14 * s, cy - 14 * s, cx + 14 * s, cy + 14 * s,
+           [=](float x, float y) { return SdSegment(x, y, ax, ay - r, ax - 1, ay - r, w); }, kGlyph);
+}
+
+void SideArrow(const View& v, float cx, float cy, float dir) {
+    v.Fill(cx - 10, cy - 10, cx + 10, cy + 10,
+           [=](float x, float y) {
+               return SdTriangle(x, y, cx + 6.5f * dir, cy, cx - 4.5f * dir, cy - 7, cx - 4.5f * dir, cy + 7) - 1.0f;
+           },
+           kGlyph);
+}
+
+void CircleArrow(const View& v, float cx, float cy) {
+    float r = 9.5f, w = 2.3f;
+    auto arc = [=](float x, float y) {
+        float d = std::fabs(std::hypot(x - cx, y - cy) - r) - w;
+        float a = std::atan2(y - cy, x - cx);   // a gap at the top right
+        return (a > -Pi * 0.5f && a < -Pi * 0.1f) ? std::max(d, 1.5f) : d;
+    };
+    v.Fill(cx - 14, cy - 14, cx + 14, cy + 14, arc, kGlyph);
+    // The head at the end of the arc, pointing clockwise.
+    float hx = cx + r * std::cos(-Pi * 0.1f), hy = cy + r * std::sin(-Pi * 0.1f);
+    v.Fill(cx - 14, cy - 14, cx + 16, cy + 14,
+           [=](float x, float y) { return SdTriangle(x, y, hx - 6, hy - 1, hx + 6, hy - 1, hx, hy + 7) - 0.5f; },
+           kGlyph);
+}
+
+void DrawButtons(Canvas& sheet) {
+    const RGBA red = Hex(0xE8503A), green = Hex(0x3DA144), blue = Hex(0x2F7FE0);
+    for (bool lit : {false, true}) {
+        // Back / quit: 42 or 43 wide at (1235, 0).
+        View back = lit ? Place(sheet, 1322, 980, 1235, 0, 43, 44) : Place(sheet, 1280, 980, 1235, 0, 42, 44);
+        RoundButton(back, 1256, 21, 19, {red, lit});
+        ReturnArrow(back, 1256, 21, 1.0f);
+        // Next: at (1190, 0), lit at (1193, 0).
+        View next = lit ? Place(sheet, 1397, 980, 1193, 0, 31, 44) : Place(sheet, 1365, 980, 1190, 0, 30, 44);
+        RoundButton(next, 1206.5f, 21, 12.5f, {green, lit});
+        SideArrow(next, 1207.5f, 21, 1);
+        // Previous: at (1120, 0), lit at (1117, 0).
+        View prev = lit ? Place(sheet, 1460, 980, 1117, 0, 31, 44) : Place(sheet, 1429, 980, 1120, 0, 30, 44);
+        RoundButton(prev, 1133.5f, 21, 12.5f, {green, lit});
+        SideArrow(prev, 1132.5f, 21, -1);
+    }
+    // Restart: one picture, the screen dims it when it is not hot.
+    View restart = Place(sheet, 1491, 980, 1065, 0, 44, 44);
+    RoundButton(restart, 1086, 21, 19, {blue, false});
+    CircleArrow(restart, 1086, 22);
+}
+
+// The strip behind the hint line: deep blue so white text reads on it.
+void DrawTitleStrip(Canvas& sheet) {
+    View v = Place(sheet, 1536, 994, 0, 0, 512, 30);
+    auto strip = [](float x, float y) { return SdBox(x, y, 1, 1, 511, 29, 13); };
+    v.Fill(0, 0, 512, 30, strip, Hex(0xFFFFFF, 0.85f));
+    auto inner = [](float x, float y) { return SdBox(x, y, 3, 3, 509, 27, 11); };
+    Paint body = BevelPaint(inner, Hex(0x22418F), 4, 0.35f);
+    v.Fill(0, 0, 512, 30, inner, [=](float x, float y) { return Shade(body(x, y), 0.12f * (15 - y) / 15); });
+    // Little coloured studs at both ends, like a toy plank.
+    const RGBA studs[4] = {Hex(0xF44336), Hex(0xFFC107), Hex(0x4CAF50), Hex(0x29B6F6)};
+    for (int i = 0; i < 2; ++i) {
+        float sx = i == 0 ? 499.0f : 489.0f;
+        auto stud = [=](float x, float y) { return SdCircle(x, y, sx, 15, 3.5f); };
+        v.Fill(sx - 5, 10, sx + 5, 20, stud, BevelPaint(stud, studs[i], 2, 0.5f));
+    }
+}
+
+// The star: white so the game can tint it, a soft glow around a rounded five-point star.
+void DrawStar(Canvas& sheet) {
+    View v = Place(sheet, 2000, 0, 0, 0, 48, 48);
+    const float cx = 24, cy = 24;
+    std::vector<float> pts;
+    for (int i = 0; i < 10; ++i) {
+        float a = -Pi / 2 + i * Pi / 5;
+        float r = i % 2 ? 6.0f : 14.0f;
+        pts.push_back(cx + r * std::cos(a));
+        pts.push_back(cy + r * std::sin(a));
+    }
+    auto star = [pts](float x, float y) { return SdPolygon(x, y, pts) - 1.5f; };
+    Glow(v, 0, 0, 48, 48, [=](float x, float y) { return SdCircle(x, y, cx, cy, 4); }, Hex(0xFFFFFF, 0.55f), 19);
+    v.Fill(0, 0, 48, 48, star, Hex(0xFFFFFF, 0.95f));
+    v.Fill(0, 0, 48, 48, [=](float x, float y) { return SdCircle(x, y, cx, cy, 3.5f); }, Hex(0xFFFFFF));
+}
+
+}  // namespace
+
+void WriteCursorAndPen(const std::string& out) {
+    Canvas cursor(32, 32);
+    std::vector<float> arrow = {0.6f, 0.6f, 0.6f, 24.0f, 6.2f, 18.6f, 10.3f, 27.4f, 14.6f, 25.4f, 10.6f, 16.9f, 18.2f, 16.9f};
+    auto shape = [&](float x, float y) { return SdPolygon(x, y, arrow); };
+    View v{cursor, 0, 0, 0, 0, 32, 32};
+    v.Shadow(0, 0, 32, 32, shape, 1.5f, 2.0f, 1.5f, 0.4f);
+    // Dark outline outside, light fill inside: readable on light and on dark ground.
+    v.Fill(0, 0, 32, 32, [&](float x, float y) { return shape(x, y) - 0.8f; }, Hex(0x1B1640));
+    auto inner = [&](float x, float y) { return shape(x, y) + 1.2f; };
+    v.Fill(0, 0, 32, 32, inner, VerticalPaint(2, Hex(0xFFF59D), 26, Hex(0xFFA726)));
+    cursor.at(0, 0) = Hex(0x1B1640);   // the tip itself is the hot spot
+    Save(cursor, GamePath(out, kSurfaceFiles[0]));
+
+    Canvas pen(4, 4);
+    pen.Clear(0, 0, 4, 4, Hex(0xFFFFFF));
+    Save(pen, GamePath(out, kSurfaceFiles[1]));
+}
+
+void WriteSurfacesIni(const std::string& out) {
+    const char* notes[6][2] = {
+        {"cursor", "32x32"},          {"pen", "4x4"},           {"main sheet", "2048x1024"},
+        {"box 1 figures", "256x704"}, {"box 2 figures", "512x1024"}, {"menu sheet", "2048x1024"},
+    };
+    std::ofstream f(out + "/Surfaces.ini", std::ios::binary);
+    f << 6 << "\n";
+    for (int k = 0; k < 6; ++k) f << kSurfaceFiles[k] << "\n" << notes[k][0] << "\n" << notes[k][1] << "\n";
+    if (!f) throw std::runtime_error("cannot write " + out + "/Surfaces.ini");
+}
+
+void DrawMainSheetShell(Canvas& sheet) {
+    DrawButtons(sheet);
+    DrawTitleStrip(sheet);
+    DrawStar(sheet);
+    DrawSiteDecorations(sheet);
+}
+
 }  // namespace gen

@@ -16,6 +16,8 @@ public:
     // Text of the value at path: numbers as digits, strings without quotes, raw JSON as given.
     bool Lookup(const std::string& path, std::string& out) const;
     std::string ToJson() const;
+    // The values whose paths start with prefix, as one object (prefix removed from the names).
+    std::string ToJsonUnder(const std::string& prefix) const;
 
 private:
     struct Entry {

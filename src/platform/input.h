@@ -47,8 +47,9 @@ private:
     bool focused_ = true;
 };
 
-// Polled devices. The mouse read fails (DIERR_NOTACQUIRED) while the window has no focus,
-// as a foreground-only device does; Acquire then reports DIERR_INPUTLOST until focus returns.
+// Polled devices. The mouse read fails while the window has no focus, as a foreground-only
+// device does: the first read after focus went reports DIERR_INPUTLOST, later ones
+// DIERR_NOTACQUIRED, and Acquire fails (another application has priority) until focus returns.
 class MouseDevice {
 public:
     HRESULT Acquire();

@@ -61,6 +61,7 @@ private:
     Device* device_ = nullptr;
     bool recorder_ = false;
     bool begun_ = false;
+    uint32_t flags_ = 0;   // Begin's flags (alpha blending)
     Matrix transform_ = MatrixIdentity();
     const Texture* batchTexture_ = nullptr;
     std::vector<Vertex> vertices_;

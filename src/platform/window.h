@@ -34,6 +34,14 @@ public:
     // Handles pending events: input goes to InputSource, window events to the handlers.
     // Returns false once the window is closed.
     bool PumpEvents(const WindowHandlers& handlers);
+    // Sleeps until an event arrives or timeoutMs passes (the application waiting for a message).
+    void WaitEvents(int timeoutMs);
+
+    // The window events as the handlers see them; PumpEvents maps the real ones through
+    // here, and scripted runs inject them to act out task switches.
+    enum class Event { FocusLost, FocusGained, Minimized, Restored, Close };
+    void Dispatch(Event event, const WindowHandlers& handlers);
+    bool minimized() const { return minimized_; }
     void Close() { closed_ = true; }
     bool closed() const { return closed_; }
 
@@ -56,6 +64,9 @@ public:
         enum Kind { None, MouseMove, MouseDown, MouseUp, KeyDown } kind = None;
         int x = 0, y = 0;
         int key = 0;   // SDL keycode, for the dialog's own keyboard handling
+        int dik = 0;   // the same key as a DIK code (what the game code reads)
+        bool shift = false;
+        int button = 0;   // 0 left, 1 right, for MouseDown and MouseUp
     };
     void SetDialogEventSink(std::function<void(const DialogEvent&)> sink) { dialogSink_ = std::move(sink); }
 
@@ -67,6 +78,8 @@ private:
     void* glContext_ = nullptr;   // SDL_GLContext
     bool gameMode_ = false;
     bool closed_ = false;
+    bool minimized_ = false;
+    bool sdlStarted_ = false;
     std::function<void(const DialogEvent&)> dialogSink_;
 };
 

@@ -13,6 +13,8 @@ void CheckActiveSounds();
 void PeremotkaMusic();
 // Starts channel 1 looping with the music when the main menu is the screen (device set-up).
 void StartMenuMusic();
+// Starts channel 2 once with the menu jingle (not looping); the menu calls it on its first frame.
+void StartMenuJingle();
 // Releases every media channel, 99 down to 0 (device teardown).
 void ReleaseMediaChannels();
 // Releases the effect slots and the audio device (program end).

@@ -1,0 +1,172 @@
+// The click-action table: what a fresh left click on the hot button does on each screen.
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "app/form.h"
+#include "app/frame_loop.h"
+#include "app/game_state.h"
+#include "box1/box1.h"
+#include "box2/box2.h"
+#include "render/stars.h"
+#include "sound/sound.h"
+
+namespace {
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+void DeleteIfExists(const std::string& path) {
+    std::error_code ec;
+    if (FileExists(path)) std::filesystem::remove(path, ec);
+}
+
+std::string SaveFile(int box, int level) {
+    return "./save/k" + std::to_string(box) + "/sk_" + std::to_string(level) + ".dat";
+}
+
+// The next-level buttons act on ordinary levels below the last one: a free-construction
+// level never ends, and there is no level after the table's last entry.
+bool NextLevelAllowed() {
+    const LevelInfo* info = CurrentLevelInfo();
+    if (!info || g_currentLevel >= MaxLevel) return false;
+    return info->freeBuild != 1;
+}
+
+void MarkProgress() {
+    if (g_currentLevel > g_maxCompletedLevel && g_levelDone > 0) g_maxCompletedLevel = g_currentLevel;
+}
+
+void CloseWindow() {
+    if (Form1) Form1->Close();
+}
+
+}  // namespace
+
+int RunClickAction() {
+    const int hot = g_hotButton;
+    const int screen = g_screenState;
+
+    if (hot == HotBack && (screen == ScreenBox1Start || screen == ScreenBox2Start)) {   // 1
+        g_clickLatch = 0;
+        g_screenState = ScreenMainMenu;
+        return 1;
+    }
+    if (hot == HotBack && screen == ScreenMainMenu) {   // 2
+        CloseWindow();
+        return 2;
+    }
+    if (hot == HotNextLevel && screen == ScreenBox1 && NextLevelAllowed()) {   // 3
+        SaveK1();
+        MarkProgress();
+        g_currentLevel += 1;
+        loadlevels();
+        g_clickLatch = 0;
+        return 3;
+    }
+    if (hot == HotPrevLevel && screen == ScreenBox1 && g_currentLevel > 1) {   // 4
+        SaveK1();
+        MarkProgress();
+        g_currentLevel -= 1;
+        loadlevels();
+        g_clickLatch = 0;
+        return 4;
+    }
+    if (hot == HotRestartLevel && screen == ScreenBox1) {   // 5
+        DeleteIfExists(SaveFile(1, g_currentLevel));
+        loadlevels();
+        return 5;
+    }
+    if (hot == HotRestartLevel && screen == ScreenBox2) {   // 6
+        DeleteIfExists(SaveFile(2, g_currentLevel));
+        loadlevels2();
+        return 6;
+    }
+    if (hot == HotChoice1 && screen == ScreenMainMenu) {   // 7
+        g_saveExists = FileExists("./save/k1/sk_1.dat") ? -1 : 0;
+        StopMediaChannel(1);
+        StopMediaChannel(2);
+        g_screenState = ScreenBox1Start;
+        g_clickLatch = 0;
+        return 7;
+    }
+    if (hot == HotChoice1 && screen == ScreenBox1Start) {   // 8
+        g_screenState = ScreenBox1;
+        g_maxCompletedLevel = 0;
+        clearsave();
+        g_currentLevel = 1;
+        g_levelPathPrefix = "./levels/k1/level";
+        loadlevels();
+        StopMediaChannel(1);
+        return 8;
+    }
+    if (hot == HotChoice2 && screen == ScreenBox1Start && g_saveExists != 0) {   // 9
+        g_screenState = ScreenBox1;
+        loadcurrlevel();
+        g_levelPathPrefix = "./levels/k1/level";
+        loadlevels();
+        StopMediaChannel(1);
+        return 9;
+    }
+    if (hot == HotChoice2 && screen == ScreenMainMenu) {   // 10
+        g_saveExists = FileExists("./save/k2/sk_1.dat") ? -1 : 0;
+        StopMediaChannel(1);
+        StopMediaChannel(2);
+        g_screenState = ScreenBox2Start;
+        g_clickLatch = 0;
+        return 10;
+    }
+    if (hot == HotChoice1 && screen == ScreenBox2Start) {   // 11
+        g_maxCompletedLevel = 0;
+        g_screenState = ScreenBox2;
+        clearsave2();
+        g_currentLevel = 1;
+        g_levelPathPrefix = "./levels/k2/level";
+        loadlevels2();
+        StopMediaChannel(1);
+        return 11;
+    }
+    if (hot == HotChoice2 && screen == ScreenBox2Start && g_saveExists != 0) {   // 12
+        g_screenState = ScreenBox2;
+        loadcurrlevel2();
+        g_levelPathPrefix = "./levels/k2/level";
+        loadlevels2();
+        StopMediaChannel(1);
+        return 12;
+    }
+    if (hot == HotNextLevel && screen == ScreenBox2 && NextLevelAllowed()) {   // 13
+        SaveK2();
+        MarkProgress();
+        g_currentLevel += 1;
+        loadlevels2();
+        return 13;
+    }
+    if (hot == HotPrevLevel && screen == ScreenBox2 && g_currentLevel > 1) {   // 14
+        SaveK2();
+        MarkProgress();
+        g_currentLevel -= 1;
+        loadlevels2();
+        return 14;
+    }
+    if (hot == HotBack && screen == ScreenBox2) {   // 15
+        stopstars();
+        stopstars_2();
+        g_screenState = ScreenMainMenu;
+        PeremotkaMusic();
+        savecurrlevel2();
+        SaveK2();
+        return 15;
+    }
+    if (hot == HotBack && screen == ScreenBox1) {   // 16
+        stopstars();
+        stopstars_2();
+        g_screenState = ScreenMainMenu;
+        PeremotkaMusic();
+        savecurrlevel();
+        SaveK1();
+        return 16;
+    }
+    return 0;
+}

@@ -1,0 +1,167 @@
+// The window's event handlers: start-up, the switch into the game, task switches and shutdown.
+#include "app/form.h"
+
+#include <exception>
+
+#include "app/error_log.h"
+#include "app/options.h"
+#include "app/settings_dialog.h"
+#include "app/tables.h"
+#include "app/timing.h"
+#include "app/frame_loop.h"
+#include "app/game_state.h"
+#include "input/input.h"
+#include "render/graphics.h"
+#include "render/model.h"
+#include "render/texture_catalog.h"
+#include "sound/sound.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1() { SetUpDialogControls(*this); }
+
+TForm1::~TForm1() = default;
+
+void ResolutionSize(int index, int& width, int& height) {
+    switch (index) {
+        case 1: width = 1024; height = 768; break;
+        case 2: width = 1280; height = 1024; break;
+        default: width = 800; height = 600; break;
+    }
+}
+
+void TForm1::FormCreate() {
+    GetCPUSpeed();
+    LoadSurfacesIni();
+    g_d3d = nullptr;
+    g_device.reset();
+    g_fontNormal.reset();
+    g_fontSmall.reset();
+    g_fontLarge.reset();
+    g_sprite.reset();
+    g_maskTexture.reset();
+    for (TSurfaces& s : g_surfaces) s.texture.reset();
+    FDInput.reset();
+    FMouseDevice.reset();
+    FKeyboardDevice.reset();
+    GameIni();
+}
+
+void TForm1::FormShow() {
+    if (!g_gameStarted) return;
+    window.SetSystemCursorVisible(false);
+    window.Restore();
+    FRunning = -1;
+}
+
+void TForm1::Button1Click() {
+    // The graphics system is the window's GL context: it exists once the window does.
+    if (!g_d3d) g_d3d = &window;
+    if (!g_d3d) {
+        ShowMessage("DirectX9 not installed", "info");
+        Close();
+        WriteErrorLog(0, "Error = Direct3DCreate9(D3D_SDK_VERSION)");
+        return;
+    }
+    g_resolutionIndex = ComboBox1.itemIndex;
+    g_vsync = g_options.vsync;
+    plat::HRESULT hr = InitD3D();
+    if (plat::Failed(hr)) WriteErrorLog(hr, "InitD3D");
+    setstate();
+    try {
+        InitSound();
+    } catch (const std::exception& e) {
+        ShowMessage(e.what(), "Стройлик");
+        return;
+    }
+    g_cursorX = 640;
+    g_cursorY = 800;
+    g_gameStarted = true;
+    window.SetSystemCursorVisible(false);
+    ComboBox1.enabled = Button1.enabled = Button2.enabled = false;
+    Button1.visible = Button2.visible = Label1.visible = false;
+    ReleaseSettingsDialog();
+    window.EnterGameMode(g_screenWidth, g_screenHeight);
+    FRunning = -1;
+    hr = CreateMouse();
+    if (plat::Failed(hr)) WriteErrorLog(hr, "Error-MouseCreate");
+    hr = CreateKeyboard();
+    if (plat::Failed(hr)) WriteErrorLog(hr, "Error-DeviceCreate");
+}
+
+void TForm1::Button2Click() { Close(); }
+
+void TForm1::Close() {
+    if (closing_) return;
+    closing_ = true;
+    FormClose();
+    window.Close();
+}
+
+void TForm1::FormClose() {
+    // The window disappears with its destruction right after; nothing is drawn meanwhile.
+    FRunning = 0;
+}
+
+void cleanup() {
+    ReleaseMediaChannels();
+    for (size_t i = g_surfaces.size(); i-- > 0;) g_surfaces[i].texture.reset();
+    ReleaseModelBuffers();
+    ReleaseModelTextures();
+    g_maskTexture.reset();
+    g_fontLarge.reset();
+    g_fontSmall.reset();
+    g_fontNormal.reset();
+    g_sprite.reset();
+    g_device.reset();
+}
+
+void TForm1::FormDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    cleanup();
+    ReleaseSound();
+    g_d3d = nullptr;
+    if (FKeyboardDevice) FKeyboardDevice->Unacquire();
+    FKeyboardDevice.reset();
+    FDInput.reset();
+    g_surfaces.clear();
+    g_surfaceCount = 0;
+    ReleaseSettingsDialog();
+    window.SetSystemCursorVisible(true);
+    FRunning = 0;
+}
+
+void TForm1::ApplicationEvents1Deactivate() {
+    FRunning = 0;
+    StopMediaChannel(1);
+    StopMediaChannel(2);
+    window.Minimize();
+}
+
+void TForm1::ApplicationEvents1Minimize() {
+    window.Minimize();
+    FRunning = 0;
+}
+
+void TForm1::ApplicationEvents1Restore() {
+    window.SetSystemCursorVisible(false);
+    FRunning = -1;
+    window.Restore();
+    RestoreDevice();
+    FRunning = -1;
+}
+
+plat::WindowHandlers TForm1::Handlers() {
+    plat::WindowHandlers h;
+    h.onDeactivate = [this] { ApplicationEvents1Deactivate(); };
+    h.onMinimize = [this] { ApplicationEvents1Minimize(); };
+    h.onRestore = [this] { ApplicationEvents1Restore(); };
+    h.onClose = [this] { Close(); };
+    return h;
+}
+
+void TForm1::ShowMessage(const std::string& text, const std::string& caption) {
+    if (window.sdlWindow()) window.MessageBox(text, caption);
+    else plat::ShowMessage(text, caption, true);
+}

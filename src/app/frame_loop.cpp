@@ -1,0 +1,122 @@
+// The idle pass: device test, one frame of the current screen, keyboard, mouse logic.
+#include "app/frame_loop.h"
+
+#include "app/error_log.h"
+#include "app/form.h"
+#include "app/game_state.h"
+#include "box1/box1.h"
+#include "box2/box2.h"
+#include "input/input.h"
+#include "menus/menus.h"
+#include "render/graphics.h"
+#include "render/model.h"
+#include "render/sprite_idiom.h"
+#include "render/texture_catalog.h"
+
+int64_t g_framesDrawn = 0;
+int64_t g_deviceRebuilds = 0;
+
+namespace {
+constexpr int CursorMaxX = VirtualWidth - 5;    // 1275
+constexpr int CursorMaxY = VirtualHeight - 5;   // 1019
+constexpr int MaxAcquireTries = 1000;           // the lost-input loop must end even on a broken device
+}  // namespace
+
+void TForm1::ApplicationEvents1Idle(bool& Done) {
+    if (FRunning != 0 && g_gameStarted) {
+        if (!g_device) RestoreDevice();
+        g_hr = g_device ? g_device->TestCooperativeLevel() : plat::D3DERR_DEVICENOTRESET;
+        if (g_hr == plat::D3DERR_DEVICELOST) return;   // wait for the next message
+        if (plat::Failed(g_hr)) RestoreDevice();
+        if (g_introActive == 1) drawmesh(1);
+        else RenderFrame();
+        ++g_framesDrawn;
+        ReadKeyboard();
+        FrameLogic();
+    }
+    Done = false;
+}
+
+plat::HRESULT RestoreDevice() {
+    cleanup();
+    plat::HRESULT hr = InitD3D();
+    ++g_deviceRebuilds;
+    if (plat::Failed(hr)) WriteErrorLog(hr, "InitD3D");
+    return plat::S_OK;
+}
+
+void DrawFrameContents() {
+    if (!g_sprite) return;
+    g_sprite->SetTransform(plat::MatrixScaling(g_scaleX, g_scaleY, g_scaleZ));
+    if (g_screenState == ScreenMainMenu) drawmenu0();
+    else if (g_screenState == ScreenBox1) drawlevelskorobka1();
+    else if (g_screenState == ScreenBox2) drawlevelskorobka2();
+    else if (g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start) DrawViborStart();
+
+    plat::SetRect(g_rect, 5, 1013, 100, 1024);
+    if (g_fontSmall) g_fontSmall->DrawText(g_sprite.get(), "Ver. 1.1", g_rect, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+
+    plat::SetRect(g_rect, 0, 0, 32, 32);
+    g_spritePos = plat::Vec3{static_cast<float>(g_cursorX), static_cast<float>(g_cursorY), 0.0f};
+    plat::HRESULT hr = g_sprite->Draw(SurfaceTexture(SurfaceCursor), &g_rect, nullptr, &g_spritePos, 0xFFFFFFFF);
+    if (plat::Failed(hr)) WriteErrorLog(0, "Not Draw");
+    g_sprite->End();
+}
+
+void RenderFrame() {
+    if (!g_device) return;
+    if (plat::Failed(g_device->BeginScene())) RestoreDevice();
+    if (!g_device) return;
+    DrawFrameContents();
+    g_device->EndScene();
+    g_device->Present();
+}
+
+void AbortFrame() {
+    if (g_sprite) g_sprite->End();
+    if (g_device) g_device->EndScene();
+}
+
+int FrameLogic() {
+    plat::MouseState mouse;
+    plat::HRESULT hr = plat::E_FAIL;
+    if (Form1 && Form1->FMouseDevice) hr = Form1->FMouseDevice->GetDeviceState(mouse);
+    if (plat::Failed(hr)) {
+        mouse = plat::MouseState();
+        if (Form1 && Form1->FMouseDevice) {
+            int tries = 0;
+            while (Form1->FMouseDevice->Acquire() == plat::DIERR_INPUTLOST && ++tries < MaxAcquireTries) {
+            }
+        }
+    }
+    const bool left = mouse.buttons[0] == 0x80;
+    const bool right = mouse.buttons[1] == 0x80;
+
+    if (!left) {
+        g_clickLatch = 101;
+        g_drag.state = (g_drag.state == DragHeld || g_drag.state == DragReleased) ? DragReleased : DragIdle;
+    } else {
+        if (g_introActive == 1) g_introActive = 0;
+        if (g_levelDone == 0) {
+            g_drag.state = DragHeld;
+            g_returning = 0;
+        }
+        if (g_clickLatch > 100) {
+            g_clickLatch = 0;
+            if (g_levelDone == 1) g_levelDone = 2;
+            int row = RunClickAction();
+            if (row != 0 && row != 2) return 0;   // an action ends the frame's mouse step
+        }
+    }
+    if (right && g_clickLatch > 100) {
+        g_clickLatch = 0;
+        return 0;
+    }
+    g_cursorX += 2 * mouse.lX;
+    if (g_cursorX >= CursorMaxX) g_cursorX = CursorMaxX;
+    if (g_cursorX < 0) g_cursorX = 0;
+    g_cursorY += 2 * mouse.lY;
+    if (g_cursorY >= CursorMaxY) g_cursorY = CursorMaxY;
+    if (g_cursorY < 0) g_cursorY = 0;
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The frame loop: one drawn frame, the device rebuild, and the per-frame mouse logic.
+#include <cstdint>
+
+#include "platform/types.h"
+
+// Draws one frame on the device: scene, the screen contents, present.
+void RenderFrame();
+// The screen contents of a frame through g_sprite: screen of g_screenState, version text,
+// cursor. RenderFrame calls it between the scene's begin and end; tests call it alone.
+void DrawFrameContents();
+// cleanup, then InitD3D; a failure is fatal ("InitD3D").
+plat::HRESULT RestoreDevice();
+// The mouse step and the click dispatch. Returns 0.
+int FrameLogic();
+// The click-action table: runs the first action whose condition holds. Returns the row
+// number acted on (1..16), or 0 when none applied.
+int RunClickAction();
+// Ends a frame that an error interrupted, so the next one starts clean.
+void AbortFrame();
+
+// Passes of the idle handler that drew a frame, and device rebuilds (for scripted checks).
+extern int64_t g_framesDrawn;
+extern int64_t g_deviceRebuilds;

@@ -1,0 +1,118 @@
+// Process start: options, the window as the settings dialog, then the idle loop until the
+// window is closed.
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "app/error_log.h"
+#include "app/form.h"
+#include "app/frame_loop.h"
+#include "app/game_error.h"
+#include "app/game_state.h"
+#include "app/options.h"
+#include "app/script.h"
+#include "app/settings_dialog.h"
+#include "platform/clock.h"
+
+namespace {
+
+constexpr int kDialogWaitMs = 15;      // the dialog redraws on events, not continuously
+constexpr int kSuspendedWaitMs = 10;   // no frames while suspended or lost: let the machine rest
+
+// An error of a game file ends only the pass it happened in.
+void ShowPassError(const std::string& text) {
+    AbortFrame();
+    if (Form1) Form1->ShowMessage(text, "Стройлик");
+}
+
+int RunGame(ScriptDriver& script) {
+    std::string error;
+    plat::WindowOptions windowOptions;
+    windowOptions.headless = g_options.headless;
+    windowOptions.windowed = g_options.windowed;
+    if (!Form1->window.Create(windowOptions, 418, 179, "Стройлик (Настройка)", error)) {
+        std::fprintf(stderr, "stroylik: %s\n", error.c_str());
+        return 1;
+    }
+    try {
+        Form1->FormCreate();
+    } catch (const std::exception& e) {
+        // Without the picture list nothing can be drawn: say which file and stop.
+        Form1->ShowMessage(std::string(e.what()) + "\nThe game cannot start without it.", "Стройлик");
+        return 1;
+    }
+    Form1->window.SetDialogEventSink([](const plat::Window::DialogEvent& e) { HandleDialogEvent(*Form1, e); });
+    Form1->window.SetVsync(g_options.vsync);
+    Form1->ComboBox1.itemIndex = g_options.resolutionIndex;
+    Form1->FormShow();
+    if (g_options.start) {
+        try {
+            Form1->Button1Click();
+        } catch (const GameFileError& e) {
+            ShowPassError(e.what());
+        }
+    }
+
+    const plat::WindowHandlers handlers = Form1->Handlers();
+    while (!Form1->closing()) {
+        bool done = true;
+        try {
+            Form1->window.PumpEvents(handlers);
+            if (Form1->closing()) break;
+            if (script.active() && !script.BeforePass(*Form1)) break;
+            plat::AdvanceFixedStep();
+            if (!g_gameStarted) DrawSettingsDialog(*Form1);
+            Form1->ApplicationEvents1Idle(done);
+        } catch (const GameFileError& e) {
+            ShowPassError(e.what());
+            done = false;
+        } catch (const std::exception& e) {
+            ShowPassError(e.what());
+            done = false;
+        }
+        if (!g_gameStarted) Form1->window.WaitEvents(kDialogWaitMs);
+        else if (done || Form1->FRunning == 0) Form1->window.WaitEvents(kSuspendedWaitMs);
+    }
+    if (script.failed()) {
+        std::fprintf(stderr, "stroylik: %s\n", script.message().c_str());
+        return script.exitCode();
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    if (!ParseOptions(argc, argv, g_options, error)) {
+        std::fprintf(stderr, "stroylik: %s\n\n%s", error.c_str(), UsageText().c_str());
+        return 2;
+    }
+    if (g_options.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    plat::SetFixedStep(g_options.fixedStepMs);
+    ScriptDriver script;
+    if (!g_options.script.empty() && !script.Load(g_options.script, error)) {
+        std::fprintf(stderr, "stroylik: %s\n", error.c_str());
+        return 2;
+    }
+
+    Form1 = new TForm1;
+    int code = 0;
+    try {
+        code = RunGame(script);
+        if (!Form1->destroyed()) {
+            Form1->Close();
+            Form1->FormDestroy();
+        }
+    } catch (const FatalErrorExit& fatal) {
+        // The window is already destroyed; "Debug.txt" holds the line.
+        std::fprintf(stderr, "stroylik: fatal error: %s\n", fatal.line.c_str());
+        code = 1;
+    }
+    delete Form1;
+    Form1 = nullptr;
+    return code;
+}

@@ -1,0 +1,106 @@
+// Command-line options.
+#include "app/options.h"
+
+#include <cstdlib>
+#include <cstring>
+
+Options g_options;
+
+namespace {
+
+bool ParseInt(const char* text, long long lo, long long hi, long long& out) {
+    if (!text || !*text) return false;
+    char* end = nullptr;
+    long long v = std::strtoll(text, &end, 10);
+    if (*end != '\0' || v < lo || v > hi) return false;
+    out = v;
+    return true;
+}
+
+// "800x600" with a Latin x, or with the Cyrillic letter the dialog shows.
+int ResolutionIndex(std::string text) {
+    const std::string cyrillicX = "х";
+    for (size_t p; (p = text.find(cyrillicX)) != std::string::npos;) text.replace(p, cyrillicX.size(), "x");
+    if (text == "800x600") return 0;
+    if (text == "1024x768") return 1;
+    if (text == "1280x1024") return 2;
+    return -1;
+}
+
+}  // namespace
+
+bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
+    out = Options();
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        auto needValue = [&]() {
+            if (value) return true;
+            error = "option " + arg + " needs a value";
+            return false;
+        };
+        long long n = 0;
+        if (arg == "--help" || arg == "-h") {
+            out.help = true;
+        } else if (arg == "--start") {
+            out.start = true;
+        } else if (arg == "--windowed") {
+            out.windowed = true;
+        } else if (arg == "--no-vsync") {
+            out.vsync = false;
+        } else if (arg == "--headless") {
+            out.headless = true;
+        } else if (arg == "--resolution") {
+            if (!needValue()) return false;
+            out.resolutionIndex = ResolutionIndex(value);
+            if (out.resolutionIndex < 0) {
+                error = "unknown resolution \"" + std::string(value) + "\" (800x600, 1024x768 or 1280x1024)";
+                return false;
+            }
+            ++i;
+        } else if (arg == "--seed") {
+            if (!needValue()) return false;
+            if (!ParseInt(value, 0, 4294967295LL, n)) {
+                error = "--seed needs a number from 0 to 4294967295, not \"" + std::string(value) + "\"";
+                return false;
+            }
+            out.seedGiven = true;
+            out.seed = static_cast<uint32_t>(n);
+            ++i;
+        } else if (arg == "--fixed-step") {
+            if (!needValue()) return false;
+            if (!ParseInt(value, 1, 10000, n)) {
+                error = "--fixed-step needs milliseconds from 1 to 10000, not \"" + std::string(value) + "\"";
+                return false;
+            }
+            out.fixedStepMs = static_cast<int>(n);
+            ++i;
+        } else if (arg == "--script") {
+            if (!needValue()) return false;
+            out.script = value;
+            ++i;
+        } else if (arg == "--audio-out") {
+            if (!needValue()) return false;
+            out.audioOut = value;
+            ++i;
+        } else {
+            error = "unknown option \"" + arg + "\"";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string UsageText() {
+    return "Usage: stroylik [options]\n"
+           "  --resolution 800x600|1024x768|1280x1024   the game's resolution (default 800x600)\n"
+           "  --start            skip the settings dialog and start the game at once\n"
+           "  --windowed         play in a window instead of full screen\n"
+           "  --no-vsync         draw frames as fast as possible (benchmarks)\n"
+           "  --headless         no visible window and no sound device; messages go to stderr\n"
+           "  --seed N           start the random generator with N\n"
+           "  --fixed-step MS    every frame advances the clock by MS milliseconds\n"
+           "  --script FILE      drive the game by the commands in FILE (see docs/scripts.md)\n"
+           "  --audio-out FILE.wav  also write the mixed sound to FILE.wav\n"
+           "  --help             show this text\n";
+}

@@ -1,0 +1,219 @@
+// The script driver: commands that move the mouse, press keys, act out task switches and
+// check the game state, each carried out between two idle passes.
+#include "app/script.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <stb_image_write.h>
+
+#include "app/form.h"
+#include "app/game_state.h"
+#include "app/state_dump.h"
+#include "platform/device.h"
+#include "platform/input.h"
+#include "render/graphics.h"
+
+namespace {
+
+struct CommandShape {
+    const char* name;
+    int minWords;   // including the command itself
+    int maxWords;   // -1: any
+};
+constexpr CommandShape kCommands[] = {
+    {"frames", 2, 2}, {"move", 3, 3},      {"down", 2, 2},     {"up", 2, 2},
+    {"click", 1, 1},  {"key", 3, 3},       {"focus", 2, 2},    {"minimize", 1, 1},
+    {"restore", 1, 1}, {"device", 2, 2},   {"screenshot", 2, 2}, {"dump", 2, 2},
+    {"expect", 3, -1},
+};
+
+bool ParseNumber(const std::string& text, long long& out) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    long long v = std::strtoll(text.c_str(), &end, hex ? 16 : 10);
+    if (*end != '\0') return false;
+    out = v;
+    return true;
+}
+
+// Values compare as numbers when both are numbers (so colours may be written in hex).
+bool SameValue(const std::string& actual, const std::string& expected) {
+    long long a = 0, e = 0;
+    if (ParseNumber(actual, a) && ParseNumber(expected, e)) return a == e;
+    return actual == expected;
+}
+
+int ButtonIndex(const std::string& word) { return word == "left" ? 0 : word == "right" ? 1 : -1; }
+
+}  // namespace
+
+bool ScriptDriver::Load(const std::string& file, std::string& error) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        error = "script \"" + file + "\" cannot be read";
+        return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    return LoadText(file, text.str(), error);
+}
+
+bool ScriptDriver::LoadText(const std::string& name, const std::string& text, std::string& error) {
+    name_ = name;
+    lines_.clear();
+    std::istringstream in(text);
+    std::string raw;
+    int number = 0;
+    while (std::getline(in, raw)) {
+        ++number;
+        if (size_t hash = raw.find('#'); hash != std::string::npos) raw.erase(hash);
+        Line line;
+        line.number = number;
+        std::istringstream words(raw);
+        for (std::string w; words >> w;) line.words.push_back(w);
+        if (line.words.empty()) continue;
+        const std::string& cmd = line.words[0];
+        const CommandShape* shape = nullptr;
+        for (const CommandShape& c : kCommands)
+            if (cmd == c.name) shape = &c;
+        const int n = static_cast<int>(line.words.size());
+        if (!shape) {
+            error = name + ":" + std::to_string(number) + ": unknown command \"" + cmd + "\"";
+            return false;
+        }
+        if (n < shape->minWords || (shape->maxWords >= 0 && n > shape->maxWords)) {
+            error = name + ":" + std::to_string(number) + ": wrong number of words for \"" + cmd + "\"";
+            return false;
+        }
+        if (cmd == "expect") {
+            // The value is the rest of the line after the name, spaces included.
+            size_t p = raw.find(line.words[1]) + line.words[1].size();
+            line.rest = raw.substr(p);
+            line.rest.erase(0, line.rest.find_first_not_of(" \t"));
+            line.rest.erase(line.rest.find_last_not_of(" \t\r") + 1);
+        }
+        lines_.push_back(line);
+    }
+    loaded_ = true;
+    next_ = 0;
+    current_ = 0;
+    pendingFrames_ = 0;
+    releaseNext_ = false;
+    failed_ = false;
+    message_.clear();
+    return true;
+}
+
+bool ScriptDriver::Fail(const Line& line, const std::string& why) {
+    failed_ = true;
+    message_ = name_ + ":" + std::to_string(line.number) + ": " + why;
+    return false;
+}
+
+bool ScriptDriver::BeforePass(TForm1& form) {
+    if (failed_) return false;
+    if (releaseNext_) {
+        plat::InputSource::Get().SetButton(0, false);
+        releaseNext_ = false;
+        return true;
+    }
+    if (pendingFrames_ > 0) {
+        --pendingFrames_;
+        return true;
+    }
+    while (next_ < lines_.size()) {
+        const Line& line = lines_[next_++];
+        current_ = line.number;
+        bool needsFrame = false;
+        if (!Execute(line, form, needsFrame)) return false;
+        if (needsFrame) return true;
+    }
+    return false;
+}
+
+bool ScriptDriver::Execute(const Line& line, TForm1& form, bool& needsFrame) {
+    const std::vector<std::string>& w = line.words;
+    const std::string& cmd = w[0];
+    plat::InputSource& input = plat::InputSource::Get();
+    long long a = 0, b = 0;
+
+    if (cmd == "frames") {
+        if (!ParseNumber(w[1], a) || a < 0) return Fail(line, "frames needs a count");
+        if (a > 0) {
+            pendingFrames_ = static_cast<int>(a - 1);
+            needsFrame = true;
+        }
+    } else if (cmd == "move") {
+        if (!ParseNumber(w[1], a) || !ParseNumber(w[2], b)) return Fail(line, "move needs X and Y");
+        // The frame logic doubles the motion: half the distance, rounded toward zero.
+        input.AddMotion(static_cast<int>((a - g_cursorX) / 2), static_cast<int>((b - g_cursorY) / 2));
+        needsFrame = true;
+    } else if (cmd == "down" || cmd == "up") {
+        int index = ButtonIndex(w[1]);
+        if (index < 0) return Fail(line, "the button is left or right");
+        input.SetButton(index, cmd == "down");
+    } else if (cmd == "click") {
+        input.SetButton(0, true);
+        releaseNext_ = true;
+        needsFrame = true;
+    } else if (cmd == "key") {
+        uint8_t code = plat::KeyCodeByName(w[1].c_str());
+        if (!code) return Fail(line, "unknown key \"" + w[1] + "\"");
+        if (w[2] != "down" && w[2] != "up") return Fail(line, "a key goes down or up");
+        input.SetKey(code, w[2] == "down");
+    } else if (cmd == "focus") {
+        if (w[1] != "lost" && w[1] != "gained") return Fail(line, "focus is lost or gained");
+        form.window.Dispatch(w[1] == "lost" ? plat::Window::Event::FocusLost : plat::Window::Event::FocusGained,
+                             form.Handlers());
+    } else if (cmd == "minimize") {
+        form.window.Dispatch(plat::Window::Event::Minimized, form.Handlers());
+    } else if (cmd == "restore") {
+        form.window.Dispatch(plat::Window::Event::Restored, form.Handlers());
+    } else if (cmd == "device") {
+        if (w[1] == "lost") plat::Device::SimulateLoss(plat::CooperativeLevel::Lost);
+        else if (w[1] == "reset") plat::Device::SimulateLoss(plat::CooperativeLevel::NotReset);
+        else return Fail(line, "device is lost or reset");
+    } else if (cmd == "screenshot") {
+        std::string error;
+        if (!WriteScreenshot(w[1], error)) return Fail(line, error);
+    } else if (cmd == "dump") {
+        std::ofstream out(w[1], std::ios::binary | std::ios::trunc);
+        out << BuildStateDump().ToJson() << "\n";
+        if (!out) return Fail(line, "\"" + w[1] + "\" cannot be written");
+    } else if (cmd == "expect") {
+        std::string actual;
+        if (!BuildStateDump().Lookup(w[1], actual)) return Fail(line, "expect " + w[1] + ": no such value in the state");
+        if (!SameValue(actual, line.rest))
+            return Fail(line, "expect " + w[1] + " " + line.rest + ": the value is " + actual);
+    }
+    return true;
+}
+
+bool WriteScreenshot(const std::string& file, std::string& error) {
+    std::vector<uint32_t> pixels;
+    if (!g_device || !g_device->ReadBackBuffer(pixels)) {
+        error = "no picture to save in \"" + file + "\" (the game device does not exist)";
+        return false;
+    }
+    const int w = g_device->width(), h = g_device->height();
+    if (pixels.size() < static_cast<size_t>(w) * h) {
+        error = "the back buffer could not be read for \"" + file + "\"";
+        return false;
+    }
+    std::vector<unsigned char> rgba(static_cast<size_t>(w) * h * 4);
+    for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
+        uint32_t p = pixels[i];
+        rgba[i * 4 + 0] = static_cast<unsigned char>(p >> 16);
+        rgba[i * 4 + 1] = static_cast<unsigned char>(p >> 8);
+        rgba[i * 4 + 2] = static_cast<unsigned char>(p);
+        rgba[i * 4 + 3] = 255;   // the screen is opaque
+    }
+    if (!stbi_write_png(file.c_str(), w, h, 4, rgba.data(), w * 4)) {
+        error = "\"" + file + "\" cannot be written";
+        return false;
+    }
+    return true;
+}

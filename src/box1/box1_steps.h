@@ -1,0 +1,28 @@
+#pragma once
+// The box 1 operations that run inside the screen drawing, and the file names of box 1.
+#include <cstdint>
+#include <string>
+
+// Palette, fields and the drag step.
+void drawpalette();
+// Dotted inner grid lines of a rectangle, one dot every two pixels.
+void drawsetka(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t step, uint32_t colour);
+// The drag step: picking up, carrying, dropping and the flight home (inside drawpalette).
+void Box1DragStep();
+// Tries to pick up a figure under the cursor, from the palette or from the field.
+void scandragfigure();
+// Compares the field with the sample, sounds, pulses and moves on after a click.
+void scanlevelcomplete();
+
+// Draws a box 1 figure picture at (x, y).
+void DrawBox1Figure(int32_t figure, int32_t x, int32_t y, uint32_t colour);
+
+// Number of the level whose file filled the board, 0 when the last load failed. Progress is
+// only written for a board that really belongs to the current level.
+extern int32_t g_box1BoardLevel;
+
+std::string Box1LevelFileName(int32_t level);      // g_levelPathPrefix + N + ".ini"
+std::string Box1ProgressFileName(int32_t level);   // "./save/k1/sk_" + N + ".dat"
+inline const char* const kBox1SaveFolder = "./save/k1";
+inline const char* const kBox1PositionFile = "k1.dat";
+inline const char* const kBox1ExportFile = "./levels/k1/Help_Save.ini";

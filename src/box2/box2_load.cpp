@@ -1,0 +1,22 @@
+// loadlevels2: the level file of g_currentLevel onto a cleared board, then the player's save.
+#include <filesystem>
+#include <system_error>
+
+#include "app/game_error.h"
+#include "box2/box2.h"
+#include "box2/box2_level_file.h"
+
+void loadlevels2() {
+    ClearBoard2();
+    ResetPlayState2();
+    const int level = g_currentLevel;
+    const std::string path = LevelFileName2(level);
+    // Level numbers index g_levelInfo: past the last entry there is no level to show.
+    if (level < 1 || level > MaxLevel)
+        ThrowFileError(path, 0, "level " + std::to_string(level) + " is outside 1.." + std::to_string(MaxLevel));
+    static Box2LevelData data;   // large; kept between loads
+    ReadLevelFile2(path, data);
+    ApplyLevel2(data, level);
+    std::error_code ec;
+    if (std::filesystem::exists(SaveFileName2(level), ec)) loadsavedlevel2();
+}

@@ -1,0 +1,135 @@
+#include "box2/box2_text_io.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "app/game_error.h"
+
+namespace {
+
+// One shared buffer each for writing and reading: a progress file is about 3 MB.
+std::string& WriteBuffer() {
+    static std::string buffer;
+    return buffer;
+}
+
+std::vector<char>& ReadBuffer() {
+    static std::vector<char> buffer;
+    return buffer;
+}
+
+}  // namespace
+
+IntLineWriter::IntLineWriter() : buffer_(WriteBuffer()) {
+    buffer_.clear();
+    buffer_.reserve(3u << 20);
+}
+
+void IntLineWriter::Int(int32_t value) {
+    if (value >= 0 && value <= 9) {   // most lines of a progress file
+        const char line[3] = {static_cast<char>('0' + value), '\r', '\n'};
+        buffer_.append(line, 3);
+        return;
+    }
+    char digits[16];
+    int n = 0;
+    int64_t v = value;
+    const bool negative = v < 0;
+    if (negative) v = -v;
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    if (negative) buffer_.push_back('-');
+    while (n > 0) buffer_.push_back(digits[--n]);
+    buffer_.append("\r\n", 2);
+}
+
+void IntLineWriter::Text(const char* text) {
+    buffer_.append(text);
+    buffer_.append("\r\n", 2);
+}
+
+void IntLineWriter::SaveAtomic(const std::string& path) const {
+    const std::string temp = path + ".tmp";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) ThrowFileError(path, 0, "cannot be written");
+    const bool written = std::fwrite(buffer_.data(), 1, buffer_.size(), f) == buffer_.size();
+    const bool closed = std::fclose(f) == 0;
+    std::error_code ec;
+    if (!written || !closed) {
+        std::filesystem::remove(temp, ec);
+        ThrowFileError(path, 0, "writing failed");
+    }
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        ThrowFileError(path, 0, "cannot replace the file");
+    }
+}
+
+IntLineReader::IntLineReader(const std::string& path) : name_(path) {
+    std::vector<char>& buffer = ReadBuffer();
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) ThrowFileError(path, 0, "cannot be opened");
+    std::fseek(f, 0, SEEK_END);
+    const long size = std::ftell(f);
+    std::fseek(f, 0, SEEK_SET);
+    if (size < 0) {
+        std::fclose(f);
+        ThrowFileError(path, 0, "cannot be read");
+    }
+    buffer.resize(static_cast<size_t>(size));
+    const size_t got = size > 0 ? std::fread(buffer.data(), 1, buffer.size(), f) : 0;
+    std::fclose(f);
+    if (got != buffer.size()) ThrowFileError(path, 0, "cannot be read");
+    pos_ = buffer.data();
+    end_ = pos_ + buffer.size();
+}
+
+IntLineReader::IntLineReader(const std::string& name, const char* data, size_t size)
+    : name_(name), pos_(data), end_(data + size) {}
+
+void IntLineReader::Fail(const std::string& what) const { ThrowFileError(name_, line_, what); }
+
+int32_t IntLineReader::Int() {
+    ++line_;
+    if (pos_ >= end_) Fail("the file ends early");
+    const char* p = pos_;
+    bool negative = false;
+    if (*p == '-') {
+        negative = true;
+        ++p;
+    }
+    int64_t value = 0;
+    int digits = 0;
+    while (p < end_ && *p >= '0' && *p <= '9') {
+        value = value * 10 + (*p - '0');
+        if (++digits > 10) break;
+        ++p;
+    }
+    if (negative) value = -value;
+    const bool lineEnds = p >= end_ || *p == '\n' || (*p == '\r' && (p + 1 >= end_ || p[1] == '\n'));
+    if (digits == 0 || digits > 10 || !lineEnds || value < INT32_MIN || value > INT32_MAX)
+        Fail("not an integer");
+    if (p < end_ && *p == '\r') ++p;
+    if (p < end_ && *p == '\n') ++p;
+    pos_ = p;
+    return static_cast<int32_t>(value);
+}
+
+int32_t IntLineReader::IntIn(int32_t lo, int32_t hi, const char* what) {
+    const int32_t v = Int();
+    if (v < lo || v > hi)
+        Fail(std::string(what) + " " + std::to_string(v) + " is outside " + std::to_string(lo) + ".." +
+             std::to_string(hi));
+    return v;
+}
+
+void IntLineReader::Skip() {
+    ++line_;
+    if (pos_ >= end_) Fail("the file ends early");
+    while (pos_ < end_ && *pos_ != '\n') ++pos_;
+    if (pos_ < end_) ++pos_;
+}

@@ -1,0 +1,64 @@
+// Mouse and keyboard devices, the per-frame keyboard step and the screens' hot-button zones.
+#include "input/input.h"
+
+#include <memory>
+
+#include "app/error_log.h"
+#include "app/form.h"
+#include "app/game_state.h"
+#include "box1/box1.h"
+#include "box2/box2.h"
+
+uint8_t g_keys[256] = {};
+
+plat::HRESULT CreateMouse() {
+    if (!Form1) return plat::E_FAIL;
+    Form1->FDInput = std::make_unique<DirectInputObject>();
+    Form1->FMouseDevice = std::make_unique<plat::MouseDevice>();
+    plat::HRESULT hr = Form1->FMouseDevice->Acquire();
+    return plat::Failed(hr) ? hr : plat::S_OK;
+}
+
+plat::HRESULT CreateKeyboard() {
+    if (!Form1) return plat::E_FAIL;
+    // A fresh input object; the mouse made with the previous one stays valid.
+    Form1->FDInput = std::make_unique<DirectInputObject>();
+    Form1->FKeyboardDevice = std::make_unique<plat::KeyboardDevice>();
+    plat::HRESULT hr = Form1->FKeyboardDevice->Acquire();
+    return plat::Failed(hr) ? hr : plat::S_OK;
+}
+
+void ReadKeyboard() {
+    if (!Form1 || !Form1->FKeyboardDevice) return;
+    plat::HRESULT hr = Form1->FKeyboardDevice->GetDeviceState(g_keys);
+    if (plat::Failed(hr)) {
+        Form1->FKeyboardDevice->Acquire();
+        WriteErrorLog(hr, "DIERR_INPUTLOST");
+    }
+    if (g_keys[plat::DIK::S] == 0x80) {
+        if (g_screenState == ScreenBox1) savemap();
+        else if (g_screenState == ScreenBox2) savemap2();
+    }
+    if (g_keys[plat::DIK::SPACE] == 0x80 && g_introActive == 1) g_introActive = 0;
+}
+
+namespace {
+struct Zone {
+    int32_t id;
+    int32_t left, right, top, bottom;   // all bounds excluded
+};
+constexpr Zone kZones[] = {
+    {HotChoice1, 210, 550, 175, 478},   {HotChoice2, 680, 1055, 306, 720},
+    {HotBack, 1230, 1280, 0, 50},       {HotNextLevel, 1180, 1220, 0, 50},
+    {HotPrevLevel, 1110, 1150, 0, 50},  {HotRestartLevel, 1065, 1105, 0, 40},
+};
+}  // namespace
+
+void ScanMousePosition() {
+    for (const Zone& z : kZones) {
+        if (g_cursorX > z.left && g_cursorX < z.right && g_cursorY > z.top && g_cursorY < z.bottom) {
+            g_hotButton = z.id;
+            return;
+        }
+    }
+}

@@ -1,0 +1,69 @@
+// The main menu: the two boxes as large pictures, the quit button, a cloud of stars over
+// the hovered box (or a band of stars along the bottom when nothing is hovered).
+#include "app/game_state.h"
+#include "app/state_dump.h"
+#include "input/input.h"
+#include "menus/menu_screen.h"
+#include "menus/menus.h"
+#include "render/sprite_idiom.h"
+#include "render/stars.h"
+#include "render/texture_catalog.h"
+#include "sound/sound.h"
+
+bool g_menuJingleStarted = false;
+
+namespace {
+
+constexpr uint32_t Opaque = 0xFFFFFFFF;
+// The stars of a spawn pass only ever use the first 61 of a set.
+constexpr int MenuStarCount = 61;
+
+void DrawBoxes() {
+    DrawSheet(SurfaceMenu, 0, 0, 517, 360, 72, 168, Opaque);
+    DrawSheet(SurfaceMenu, 0, 364, 510, 899, 566, 306, Opaque);
+}
+
+// Highlight and stars for what the cursor is over.
+void DrawHover() {
+    switch (g_hotButton) {
+    case HotNone:
+        SpawnStars(g_stars2, MenuStarCount, 1158, 56, 115, 820);
+        break;
+    case HotChoice1:
+        DrawSheet(SurfaceMain, 1281, 0, 1670, 330, 167, 169, Opaque);
+        SpawnStars(g_stars1, MenuStarCount, 318, 230, 300, 176);
+        break;
+    case HotChoice2:
+        DrawSheet(SurfaceMain, 1281, 330, 1740, 780, 621, 304, Opaque);
+        SpawnStars(g_stars1, MenuStarCount, 360, 708, 310, 354);
+        break;
+    case HotBack:
+        DrawCornerButton(true);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+void drawmenu0() {
+    CheckActiveSounds();
+    if (!g_menuJingleStarted) {
+        // Only the very first visit greets the player; a failed load just stays silent.
+        StartMenuJingle();
+        g_menuJingleStarted = true;
+    }
+    BeginMenuScreen();
+    g_hotButton = HotNone;
+    DrawBoxes();
+    ScanMousePosition();
+    DrawHover();
+    if (g_hotButton != HotBack) DrawCornerButton(false);
+    drawstars();
+    drawstars_2();
+}
+
+void DumpMenus(StateDump& dump) {
+    dump.SetInt("g_menuJingleStarted", g_menuJingleStarted ? 1 : 0);
+}

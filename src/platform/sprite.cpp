@@ -1,0 +1,228 @@
+// The sprite batch. Every Draw only appends four transformed corners to one vertex array;
+// the GPU sees one draw call per run of draws with the same texture. A frame of the box 2
+// screen makes tens of thousands of one-texel draws, so Draw stays allocation- and GL-free.
+//
+// GL state: a flush sets its own program, vertex array, buffer, texture unit 0, blending and
+// viewport and puts them back afterwards. Depth test, face culling, fixed-function lighting,
+// alpha test, stencil and scissor are switched off and left off: the 3D intro sets all of
+// its render state at the start of every frame it draws.
+#include "platform/sprite.h"
+
+#include <cstddef>
+
+#include "platform/device.h"
+#include "platform/gl_util.h"
+#include "platform/texture.h"
+
+namespace plat {
+
+namespace {
+
+const char* const VertexShader = R"(#version 430
+layout(location = 0) in vec2 a_pos;
+layout(location = 1) in vec2 a_uv;
+layout(location = 2) in vec4 a_color;
+layout(location = 0) uniform vec2 u_pixelToClip;
+out vec2 v_uv;
+out vec4 v_color;
+void main() {
+    // Back-buffer pixels, y down, to clip space.
+    gl_Position = vec4(a_pos.x * u_pixelToClip.x - 1.0, 1.0 - a_pos.y * u_pixelToClip.y, 0.0, 1.0);
+    v_uv = a_uv;
+    v_color = a_color;
+}
+)";
+
+const char* const FragmentShader = R"(#version 430
+layout(binding = 0) uniform sampler2D u_texture;
+in vec2 v_uv;
+in vec4 v_color;
+out vec4 o_color;
+void main() {
+    o_color = texture(u_texture, v_uv) * v_color;
+}
+)";
+
+// The GL state a flush changes and restores.
+struct SavedSpriteState {
+    GLint program = 0, vao = 0, arrayBuffer = 0, activeTexture = 0, texture = 0;
+    GLint viewport[4] = {};
+    GLboolean blend = GL_FALSE;
+    GLint blendSrcRgb = 0, blendDstRgb = 0, blendSrcAlpha = 0, blendDstAlpha = 0, blendEqRgb = 0, blendEqAlpha = 0;
+
+    void Save() {
+        glGetIntegerv(GL_CURRENT_PROGRAM, &program);
+        glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &vao);
+        glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &arrayBuffer);
+        glGetIntegerv(GL_ACTIVE_TEXTURE, &activeTexture);
+        glActiveTexture(GL_TEXTURE0);
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        blend = glIsEnabled(GL_BLEND);
+        glGetIntegerv(GL_BLEND_SRC_RGB, &blendSrcRgb);
+        glGetIntegerv(GL_BLEND_DST_RGB, &blendDstRgb);
+        glGetIntegerv(GL_BLEND_SRC_ALPHA, &blendSrcAlpha);
+        glGetIntegerv(GL_BLEND_DST_ALPHA, &blendDstAlpha);
+        glGetIntegerv(GL_BLEND_EQUATION_RGB, &blendEqRgb);
+        glGetIntegerv(GL_BLEND_EQUATION_ALPHA, &blendEqAlpha);
+    }
+
+    void Restore() const {
+        glUseProgram(GLuint(program));
+        glBindVertexArray(GLuint(vao));
+        glBindBuffer(GL_ARRAY_BUFFER, GLuint(arrayBuffer));
+        glBindTexture(GL_TEXTURE_2D, GLuint(texture));
+        glActiveTexture(GLenum(activeTexture));
+        glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+        if (blend) glEnable(GL_BLEND);
+        else glDisable(GL_BLEND);
+        glBlendFuncSeparate(GLenum(blendSrcRgb), GLenum(blendDstRgb), GLenum(blendSrcAlpha), GLenum(blendDstAlpha));
+        glBlendEquationSeparate(GLenum(blendEqRgb), GLenum(blendEqAlpha));
+    }
+};
+
+}  // namespace
+
+HRESULT Sprite::Create(Device* device, std::unique_ptr<Sprite>& out) {
+    out.reset();
+    if (device == nullptr) return D3DERR_INVALIDCALL;
+    if (!GlContextCurrent()) return D3DERR_NOTAVAILABLE;
+    std::unique_ptr<Sprite> sprite(new Sprite());
+    sprite->device_ = device;
+    std::string error;
+    sprite->program_ = BuildGlProgram(VertexShader, FragmentShader, error);
+    if (sprite->program_ == 0) return E_FAIL;
+
+    GLint previousVao = 0, previousBuffer = 0;
+    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &previousVao);
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &previousBuffer);
+    glGenVertexArrays(1, &sprite->vao_);
+    glGenBuffers(1, &sprite->vbo_);
+    glBindVertexArray(sprite->vao_);
+    glBindBuffer(GL_ARRAY_BUFFER, sprite->vbo_);
+    const GLsizei stride = sizeof(Vertex);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, x)));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, u)));
+    // The colour word 0xAARRGGBB lies in memory as B, G, R, A: exactly what GL_BGRA reads.
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride, reinterpret_cast<const void*>(offsetof(Vertex, rgba)));
+    glBindVertexArray(GLuint(previousVao));
+    glBindBuffer(GL_ARRAY_BUFFER, GLuint(previousBuffer));
+
+    sprite->vertices_.reserve(4 * 4096);
+    out = std::move(sprite);
+    return S_OK;
+}
+
+std::unique_ptr<Sprite> Sprite::CreateRecorder() {
+    std::unique_ptr<Sprite> sprite(new Sprite());
+    sprite->recorder_ = true;
+    sprite->vertices_.reserve(4 * 4096);
+    return sprite;
+}
+
+Sprite::~Sprite() {
+    if (recorder_ || !GlContextCurrent()) return;
+    if (program_) glDeleteProgram(program_);
+    if (vbo_) glDeleteBuffers(1, &vbo_);
+    if (vao_) glDeleteVertexArrays(1, &vao_);
+    if (whiteTex_) glDeleteTextures(1, &whiteTex_);
+}
+
+HRESULT Sprite::Begin(uint32_t flags) {
+    if (begun_) return D3DERR_INVALIDCALL;
+    begun_ = true;
+    flags_ = flags;
+    batchTexture_ = nullptr;
+    vertices_.clear();
+    return S_OK;
+}
+
+HRESULT Sprite::End() {
+    if (!begun_) return D3DERR_INVALIDCALL;
+    Flush();
+    begun_ = false;
+    batchTexture_ = nullptr;
+    return S_OK;
+}
+
+HRESULT Sprite::Draw(const Texture* texture, const Rect* src, const Vec3* center, const Vec3* pos, uint32_t color) {
+    if (!begun_) return D3DERR_INVALIDCALL;
+    ++drawCount_;
+    Rect r;
+    if (src) r = *src;
+    else if (texture) r = Rect{0, 0, texture->width(), texture->height()};
+
+    const float* m0 = transform_.m[0];
+    const float* m1 = transform_.m[1];
+    const float* m2 = transform_.m[2];
+    const float* m3 = transform_.m[3];
+    const float lx = (pos ? pos->x : 0.0f) - (center ? center->x : 0.0f);
+    const float ly = (pos ? pos->y : 0.0f) - (center ? center->y : 0.0f);
+    const float lz = (pos ? pos->z : 0.0f) - (center ? center->z : 0.0f);
+    const float x0 = lx * m0[0] + ly * m1[0] + lz * m2[0] + m3[0];
+    const float y0 = lx * m0[1] + ly * m1[1] + lz * m2[1] + m3[1];
+    if (recorder_) records_.push_back(DrawRecord{texture, r, x0, y0, color});
+
+    // Nothing to show without a texture (a picture that failed to load draws nothing).
+    if (texture == nullptr || (!recorder_ && texture->glName() == 0)) return S_OK;
+    if (texture != batchTexture_) {
+        if (!vertices_.empty()) Flush();
+        batchTexture_ = texture;
+    }
+
+    const float w = float(r.right - r.left), h = float(r.bottom - r.top);
+    const float dxX = w * m0[0], dxY = w * m0[1];   // the quad's top edge after the transform
+    const float dyX = h * m1[0], dyY = h * m1[1];   // its left edge
+    const float invW = 1.0f / float(texture->width() > 0 ? texture->width() : 1);
+    const float invH = 1.0f / float(texture->height() > 0 ? texture->height() : 1);
+    const float u0 = float(r.left) * invW, u1 = float(r.right) * invW;
+    const float v0 = float(r.top) * invH, v1 = float(r.bottom) * invH;
+    vertices_.push_back(Vertex{x0, y0, u0, v0, color});
+    vertices_.push_back(Vertex{x0 + dxX, y0 + dxY, u1, v0, color});
+    vertices_.push_back(Vertex{x0 + dxX + dyX, y0 + dxY + dyY, u1, v1, color});
+    vertices_.push_back(Vertex{x0 + dyX, y0 + dyY, u0, v1, color});
+    return S_OK;
+}
+
+void Sprite::Flush() {
+    if (vertices_.empty()) return;
+    ++batchCount_;
+    if (recorder_ || device_ == nullptr || batchTexture_ == nullptr || !GlContextCurrent()) {
+        vertices_.clear();
+        return;
+    }
+    SavedSpriteState saved;
+    saved.Save();
+
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_SCISSOR_TEST);
+    if (flags_ & SPRITE_ALPHABLEND) {
+        glEnable(GL_BLEND);
+        // Colour blends over the picture; the back buffer's alpha stays opaque.
+        glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+        glBlendEquation(GL_FUNC_ADD);
+    } else {
+        glDisable(GL_BLEND);
+    }
+    const int w = device_->width(), h = device_->height();
+    glViewport(0, 0, w, h);
+    glUseProgram(program_);
+    glUniform2f(0, 2.0f / float(w), 2.0f / float(h));
+    glBindTexture(GL_TEXTURE_2D, batchTexture_->glName());
+    glBindVertexArray(vao_);
+    glBindBuffer(GL_ARRAY_BUFFER, vbo_);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices_.size() * sizeof(Vertex)), vertices_.data(), GL_STREAM_DRAW);
+    glDrawArrays(GL_QUADS, 0, GLsizei(vertices_.size()));
+
+    saved.Restore();
+    vertices_.clear();
+}
+
+}  // namespace plat

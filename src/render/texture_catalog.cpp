@@ -1,0 +1,99 @@
+// The texture catalogue: "Surfaces.ini" names the picture sheets, one entry per three lines
+// (the file name and two lines kept free for notes); screens refer to sheets by entry number.
+#include "render/texture_catalog.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "app/error_log.h"
+#include "app/game_error.h"
+#include "platform/image.h"
+#include "render/graphics.h"
+
+std::vector<TSurfaces> g_surfaces;
+int g_surfaceCount = 0;
+
+namespace {
+
+// Far more sheets than the game will ever have; a bigger count is a damaged file, not a catalogue.
+constexpr long MaxEntries = 4096;
+
+// One line without its end (LF or CR LF); an empty line when the file has run out.
+std::string ReadLine(std::istream& in) {
+    std::string line;
+    if (!std::getline(in, line)) return std::string();
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+// A decimal integer, surrounding blanks allowed; false for anything else.
+bool ParseCount(const std::string& text, long& value) {
+    size_t i = 0, end = text.size();
+    while (i < end && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (end > i && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    if (i == end) return false;
+    bool negative = false;
+    if (text[i] == '+' || text[i] == '-') negative = text[i++] == '-';
+    if (i == end) return false;
+    long v = 0;
+    for (; i < end; ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        v = v * 10 + (text[i] - '0');
+        if (v > 1000000000L) return false;
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+}  // namespace
+
+void LoadSurfacesIni(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) ThrowFileError(path, 0, "cannot open the texture list");
+    const std::string first = ReadLine(in);
+    long count = 0;
+    if (!ParseCount(first, count)) ThrowFileError(path, 1, "the number of textures is not an integer: \"" + first + "\"");
+    if (count < 0 || count > MaxEntries)
+        ThrowFileError(path, 1, "the number of textures is out of range (0 to " + std::to_string(MaxEntries) + ")");
+
+    std::vector<TSurfaces> entries(static_cast<size_t>(count));
+    for (TSurfaces& entry : entries) {
+        entry.fileName = ReadLine(in);
+        ReadLine(in);
+        ReadLine(in);
+    }
+    g_surfaces = std::move(entries);
+    g_surfaceCount = static_cast<int>(count);
+}
+
+void InitSurfaces() {
+    for (int k = 0; k < g_surfaceCount && k < static_cast<int>(g_surfaces.size()); ++k) {
+        TSurfaces& entry = g_surfaces[k];
+        if (entry.texture) continue;
+        if (entry.fileName.empty()) {
+            // A short list leaves entries without a name; loading them fails like a missing file.
+            std::fprintf(stderr, "Surfaces.ini: entry %d has no file name\n", k);
+            if (g_device) WriteErrorLog(0, "Not D3DXCreateTextureFromFile");
+            continue;
+        }
+        if (!g_device) {
+            // Recorder graphics (no GPU): sizes only, so draws name real sheets.
+            plat::Image image;
+            std::string error;
+            if (plat::LoadImageFile(entry.fileName, image, error)) entry.texture = plat::Texture::FromImage(image, false);
+            else std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
+            continue;
+        }
+        std::string error;
+        const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), entry.fileName, entry.texture, false, &error);
+        if (plat::Failed(hr)) {
+            std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
+            WriteErrorLog(0, "Not D3DXCreateTextureFromFile");
+        }
+    }
+}
+
+const plat::Texture* SurfaceTexture(int entry) {
+    if (entry < 0 || entry >= static_cast<int>(g_surfaces.size())) return nullptr;
+    return g_surfaces[entry].texture.get();
+}

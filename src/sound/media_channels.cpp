@@ -1,0 +1,132 @@
+// Media channels: loading, starting, the per-frame end-of-stream check and rewinding.
+#include "sound/media_channels.h"
+
+#include <filesystem>
+
+#include "app/game_state.h"
+#include "app/options.h"
+#include "app/state_dump.h"
+#include "platform/window.h"
+#include "render/graphics.h"
+#include "sound/effects.h"
+#include "sound/sound.h"
+
+std::array<TSound3D, MediaChannelCount> g_mediaChannels;
+
+namespace {
+
+bool ValidChannel(int channel) { return channel >= 0 && channel < MediaChannelCount; }
+
+// Current position 0 and the stop position kept, both absolute.
+void Rewind(TSound3D& ch) {
+    if (!ch.seeking) return;
+    plat::REFERENCE_TIME stop = 0;
+    ch.seeking->GetStopPosition(&stop);
+    plat::REFERENCE_TIME start = 0;
+    ch.seeking->SetPositions(&start, plat::AM_SEEKING_AbsolutePositioning, &stop,
+                             plat::AM_SEEKING_AbsolutePositioning);
+}
+
+}  // namespace
+
+void SaveInfo(const std::string& text) {
+    if (g_d3d) g_d3d->MessageBox(text, "ERROR");
+    else plat::ShowMessage(text, "ERROR", g_options.headless);
+}
+
+void dLoadSound(int channel, const std::string& name) {
+    if (!ValidChannel(channel)) return;
+    std::error_code ec;
+    if (!std::filesystem::exists(name, ec)) {
+        SaveInfo("Sound File: " + name + " not found.");
+        return;
+    }
+    ConfigureSoundOutput();
+    TSound3D& ch = g_mediaChannels[channel];
+    ch.graph.reset();
+    ch.control.reset();
+    ch.seeking.reset();
+    // Each failed step reports itself and the next is still tried, as far as a graph exists.
+    if (plat::Failed(plat::FilterGraph::Create(ch.graph)) || !ch.graph) {
+        ch.graph.reset();
+        SaveInfo("Ошибка создания потока для " + name);
+        return;
+    }
+    if (plat::Failed(ch.graph->RenderFile(name))) SaveInfo("Ошибка построения графа для " + name);
+    if (plat::Failed(ch.graph->QueryControl(ch.control))) SaveInfo("Ошибка захвата управления" + name);
+    if (plat::Failed(ch.graph->QuerySeeking(ch.seeking))) SaveInfo("Ошибка захвата медиа-поиска " + name);
+    if (plat::Failed(ch.graph->QueryEvents(ch.events))) SaveInfo("IID_IMediaEvent");
+    if (plat::Failed(ch.graph->QueryAudio(ch.audio))) SaveInfo("IID_IBasicAudio");
+}
+
+void StartMediaChannel(int channel, const std::string& name, int32_t looping) {
+    if (!ValidChannel(channel)) return;
+    TSound3D& ch = g_mediaChannels[channel];
+    if (!ch.control) dLoadSound(channel, name);
+    ch.looping = looping;
+    // A file that could not be loaded leaves nothing to run.
+    if (ch.control) ch.control->Run();
+}
+
+void StartMenuMusic() {
+    if (g_screenState == ScreenMainMenu) StartMediaChannel(1, MenuMusicFile, -1);
+}
+
+void StartMenuJingle() { StartMediaChannel(2, MenuJingleFile, 0); }
+
+void StopMediaChannel(int channel) {
+    if (ValidChannel(channel) && g_mediaChannels[channel].control) g_mediaChannels[channel].control->Stop();
+}
+
+void CheckActiveSounds() {
+    plat::UpdateAudio();
+    for (TSound3D& ch : g_mediaChannels) {
+        if (!ch.graph || !ch.events) continue;
+        int32_t code = 0;
+        intptr_t param1 = 0, param2 = 0;
+        ch.events->GetEvent(&code, &param1, &param2, 0);
+        ch.events->FreeEventParams(code, param1, param2);
+        if (code != plat::EC_COMPLETE) continue;
+        Rewind(ch);
+        ch.events->RestoreDefaultHandling(plat::EC_COMPLETE);
+        if (ch.looping == 0 && ch.control) ch.control->Stop();
+    }
+}
+
+void PeremotkaMusic() {
+    TSound3D& ch = g_mediaChannels[1];
+    if (!ch.control) return;   // no music was ever loaded
+    ch.control->Stop();
+    Rewind(ch);
+    if (ch.events) ch.events->RestoreDefaultHandling(plat::EC_COMPLETE);
+    ch.control->Run();
+}
+
+void ReleaseMediaChannels() {
+    for (int channel = MediaChannelCount - 1; channel >= 0; --channel) {
+        TSound3D& ch = g_mediaChannels[channel];
+        ch.audio.reset();
+        ch.events.reset();
+        ch.seeking.reset();
+        ch.control.reset();
+        ch.graph.reset();
+    }
+}
+
+void DumpSound(StateDump& dump) {
+    for (int channel = 0; channel < MediaChannelCount; ++channel) {
+        const TSound3D& ch = g_mediaChannels[channel];
+        if (!ch.graph) continue;
+        const std::string base = "g_mediaChannels." + std::to_string(channel) + ".";
+        plat::REFERENCE_TIME position = 0;
+        if (ch.seeking) ch.seeking->GetCurrentPosition(&position);
+        dump.SetInt(base + "loaded", 1);
+        dump.SetInt(base + "running", ch.control && ch.control->running() ? 1 : 0);
+        dump.SetInt(base + "looping", ch.looping);
+        dump.SetInt(base + "position", position / 10000);   // milliseconds
+    }
+    for (int slot = 0; slot < SoundSlotCount; ++slot) {
+        if (FSoundBuffers[slot])
+            dump.SetInt("FSoundBuffers." + std::to_string(slot) + ".playing", FSoundBuffers[slot]->playing() ? 1 : 0);
+    }
+}

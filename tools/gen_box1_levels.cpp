@@ -1,0 +1,216 @@
+// Box 1 levels from their sources in content/k1: each "levelNN.txt" describes a picture as
+// figure placements; the palette is worked out from the picture and the decoys, and the
+// level is written in the game's level file format.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "generators.h"
+
+namespace gen {
+namespace {
+
+constexpr int PaletteRows = 6;
+constexpr int PaletteCols = 32;
+constexpr int MaxFigure = 28;
+constexpr int Unlimited = 255;
+const char* const kSeparator = "-----------------------------";
+
+struct Placement {
+    int id, col, row;
+};
+
+struct LevelSource {
+    std::string path;
+    int cols = 0, rows = 0;
+    bool freeBuild = false;
+    std::vector<Placement> picture;
+    std::map<int, int> offers;      // palette-only figures (decoys, free-construction stock): id -> copies
+    std::map<int, int> extra;       // extra copies of picture figures
+    std::vector<int> unlimited;
+};
+
+int FigureCols(int id) { return id >= 13 && id <= 20 ? 4 : 2; }
+int FigureRows(int id) { return id >= 21 ? 4 : 2; }
+
+[[noreturn]] void Fail(const std::string& path, int line, const std::string& what) {
+    throw std::runtime_error(path + ", line " + std::to_string(line) + ": " + what);
+}
+
+int ReadId(std::istringstream& in, const std::string& path, int line) {
+    int id = 0;
+    if (!(in >> id) || id < 1 || id > MaxFigure) Fail(path, line, "expected a figure id 1 to 28");
+    return id;
+}
+
+LevelSource ReadSource(const std::string& path) {
+    std::ifstream file(path);
+    if (!file) throw std::runtime_error("cannot read " + path);
+    LevelSource src;
+    src.path = path;
+    std::string text;
+    for (int line = 1; std::getline(file, text); ++line) {
+        text = text.substr(0, text.find('#'));
+        std::istringstream in(text);
+        std::string key;
+        if (!(in >> key)) continue;
+        if (key == "title") continue;
+        if (key == "field") {
+            if (!(in >> src.cols >> src.rows) || src.cols < 1 || src.rows < 1 || src.cols > 32 || src.rows > 32)
+                Fail(path, line, "field needs columns and rows, 1 to 32");
+        } else if (key == "free") {
+            int flag = 0;
+            in >> flag;
+            src.freeBuild = flag == 1;
+        } else if (key == "figure") {
+            Placement p{ReadId(in, path, line), 0, 0};
+            if (!(in >> p.col >> p.row)) Fail(path, line, "figure needs id, column and row");
+            src.picture.push_back(p);
+        } else if (key == "decoy" || key == "offer") {
+            const int id = ReadId(in, path, line);
+            int copies = 1;
+            in >> copies;
+            if (copies < 1 || copies > Unlimited) Fail(path, line, "copies must be 1 to 255");
+            src.offers[id] = copies;
+        } else if (key == "extra") {
+            const int id = ReadId(in, path, line);
+            int copies = 1;
+            in >> copies;
+            src.extra[id] += copies;
+        } else if (key == "unlimited") {
+            for (int id; in >> id;) {
+                if (id < 1 || id > MaxFigure) Fail(path, line, "expected figure ids 1 to 28");
+                src.unlimited.push_back(id);
+            }
+        } else {
+            Fail(path, line, "unknown word \"" + key + "\"");
+        }
+    }
+    if (src.cols == 0) throw std::runtime_error(path + ": no field line");
+    return src;
+}
+
+// The sample grid of origins, checking that figures stay inside the field and do not overlap.
+std::vector<int> SampleGrid(const LevelSource& src) {
+    std::vector<int> origins(static_cast<size_t>(src.cols) * src.rows, 0);
+    std::vector<int> covered(origins.size(), 0);
+    for (const Placement& p : src.picture) {
+        if (p.col < 0 || p.row < 0 || p.col + FigureCols(p.id) > src.cols || p.row + FigureRows(p.id) > src.rows)
+            throw std::runtime_error(src.path + ": figure " + std::to_string(p.id) + " at " + std::to_string(p.col) +
+                                     " " + std::to_string(p.row) + " reaches outside the field");
+        for (int k = 0; k < FigureRows(p.id); ++k)
+            for (int w = 0; w < FigureCols(p.id); ++w) {
+                int& cell = covered[static_cast<size_t>(p.row + k) * src.cols + p.col + w];
+                if (cell) throw std::runtime_error(src.path + ": figures overlap at " + std::to_string(p.col + w) + " " +
+                                                   std::to_string(p.row + k));
+                cell = 1;
+            }
+        origins[static_cast<size_t>(p.row) * src.cols + p.col] = p.id;
+    }
+    return origins;
+}
+
+struct Palette {
+    int ids[PaletteRows][PaletteCols] = {};
+    int counts[PaletteRows][PaletteCols] = {};
+};
+
+// Places each offered figure at the first free spot, row band by row band, left to right,
+// with a gap between figures when there is room for one.
+bool PackPalette(const std::map<int, int>& stock, int gap, Palette& palette) {
+    palette = Palette{};
+    bool used[PaletteRows][PaletteCols] = {};
+    for (const auto& [id, copies] : stock) {
+        bool placed = false;
+        for (int row = 0; row + FigureRows(id) <= PaletteRows && !placed; row += 2)
+            for (int col = 0; col + FigureCols(id) <= PaletteCols && !placed; col += 2) {
+                bool free = true;
+                for (int k = 0; k < FigureRows(id); ++k)
+                    for (int w = -gap; w < FigureCols(id) + gap; ++w)
+                        if (col + w >= 0 && col + w < PaletteCols && used[row + k][col + w]) free = false;
+                if (!free) continue;
+                for (int k = 0; k < FigureRows(id); ++k)
+                    for (int w = 0; w < FigureCols(id); ++w) used[row + k][col + w] = true;
+                palette.ids[row][col] = id;
+                palette.counts[row][col] = copies;
+                placed = true;
+            }
+        if (!placed) return false;
+    }
+    return true;
+}
+
+Palette MakePalette(const LevelSource& src) {
+    std::map<int, int> stock;
+    for (const Placement& p : src.picture) stock[p.id] += 1;
+    for (const auto& [id, copies] : src.extra) stock[id] += copies;
+    for (const auto& [id, copies] : src.offers) {
+        if (stock.count(id) && !src.picture.empty() && !src.freeBuild)
+            throw std::runtime_error(src.path + ": decoy " + std::to_string(id) + " is part of the picture");
+        stock[id] = copies;
+    }
+    for (int id : src.unlimited) stock[id] = Unlimited;
+    for (auto& [id, copies] : stock) copies = std::min(copies, Unlimited);
+    Palette palette;
+    if (!PackPalette(stock, 2, palette) && !PackPalette(stock, 0, palette))
+        throw std::runtime_error(src.path + ": the figures do not fit into the palette");
+    return palette;
+}
+
+std::string LevelText(const LevelSource& src, int number) {
+    const Palette palette = MakePalette(src);
+    const std::vector<int> sample = SampleGrid(src);
+    std::string out;
+    auto line = [&out](const std::string& s) { out += s + "\r\n"; };
+    auto value = [&line](int v) { line(std::to_string(v)); };
+    value(number);
+    line(kSeparator);
+    for (const auto& grid : {&palette.ids, &palette.counts}) {
+        for (int i = 0; i < PaletteRows; ++i) {
+            for (int j = 0; j < PaletteCols; ++j) value((*grid)[i][j]);
+            line(kSeparator);
+        }
+        line(kSeparator);
+    }
+    value(src.freeBuild ? 1 : 2);
+    value(src.cols);
+    value(src.rows);
+    const int sampleCols = src.freeBuild ? 1 : src.cols;
+    const int sampleRows = src.freeBuild ? 1 : src.rows;
+    value(sampleCols);
+    value(sampleRows);
+    value(src.freeBuild ? 1 : 0);
+    line(kSeparator);
+    for (int r = 0; r < sampleRows; ++r) {
+        for (int c = 0; c < sampleCols; ++c) value(src.freeBuild ? 0 : sample[static_cast<size_t>(r) * src.cols + c]);
+        line(kSeparator);
+    }
+    return out;
+}
+
+}  // namespace
+
+void WriteBox1Levels(const std::string& content, const std::string& out) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(content) / "k1";
+    if (!fs::is_directory(dir)) throw std::runtime_error("no box 1 level sources in " + dir.string());
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("level", 0) != 0 || entry.path().extension() != ".txt") continue;
+        const int number = std::stoi(name.substr(5));
+        if (number < 1 || number > 100) throw std::runtime_error(name + ": level numbers are 1 to 100");
+        const LevelSource src = ReadSource(entry.path().string());
+        const std::string path = out + "/levels/k1/level" + std::to_string(number) + ".ini";
+        EnsureParentDir(path);
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file << LevelText(src, number);
+        if (!file) throw std::runtime_error("cannot write " + path);
+    }
+}
+
+}  // namespace gen
