@@ -22,8 +22,9 @@ public:
     void Press();     // left button down, one frame
     void Release();   // left button up, one frame
     void Click();     // press for one frame, release for one frame
-    void Drag(int fromX, int fromY, int toX, int toY);   // move, press, move, release
-    void Key(unsigned char code, bool down);
+    // Move, press, move, release, and one more frame, in which the drop is resolved.
+    void Drag(int fromX, int fromY, int toX, int toY);
+    void Key(unsigned char code, bool down);   // sets the key; the next Frame reads it
 
 private:
     std::string dir_;

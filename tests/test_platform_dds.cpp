@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stb_image_write.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -25,7 +26,7 @@ uint32_t FourCC(const char* s) { return uint32_t(s[0]) | uint32_t(s[1]) << 8 | u
 // A 128-byte DDS header followed by `data`.
 std::vector<uint8_t> MakeDds(uint32_t w, uint32_t h, uint32_t pfFlags, uint32_t fourCC, uint32_t bits, uint32_t r,
                              uint32_t g, uint32_t b, uint32_t a, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> f(128, 0);
+    std::vector<uint8_t> f(128 + data.size(), 0);
     Put32(f, 0, FourCC("DDS "));
     Put32(f, 4, 124);
     Put32(f, 8, 0x1007);
@@ -39,7 +40,7 @@ std::vector<uint8_t> MakeDds(uint32_t w, uint32_t h, uint32_t pfFlags, uint32_t 
     Put32(f, 96, g);
     Put32(f, 100, b);
     Put32(f, 104, a);
-    f.insert(f.end(), data.begin(), data.end());
+    std::copy(data.begin(), data.end(), f.begin() + 128);
     return f;
 }
 

@@ -117,7 +117,9 @@ void DrawPanel(Canvas& c, const RGBA& face, int size) {
 }
 
 void DrawLetter(Canvas& c, const Glyph& g, int offsetX, int offsetY, const RGBA& ink, const RGBA& face) {
-    RGBA outline = Shade(face, -0.55f);
+    // Dark letters on light blocks get an outline of their own hue, white ones one of the block's.
+    bool lightInk = ink.r + ink.g + ink.b > 2.7f;
+    RGBA outline = Shade(lightInk ? face : ink, -0.55f);
     int radius = std::max(2, c.width() / 64);
     int shadow = std::max(2, c.width() / 60);
     for (int y = 0; y < c.height(); ++y) {
@@ -141,7 +143,7 @@ void DrawLetter(Canvas& c, const Glyph& g, int offsetX, int offsetY, const RGBA&
 }  // namespace
 
 void WriteBlockTexture(const std::string& path, const LogoBlock& block, int size) {
-    FontHandle font(size * 3 / 4);
+    FontHandle font(size * 7 / 10);
     // The cap height of a plain capital centres every letter on the same baseline; the breve of
     // Й reaches into the margin above.
     Glyph reference = RenderGlyph(font.font, "Т");

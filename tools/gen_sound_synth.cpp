@@ -13,7 +13,7 @@ namespace gen::snd {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kBlock = 32;   // samples between pitch and envelope updates
+constexpr int kBlock = 128;   // samples between pitch and envelope updates (amplitudes glide between)
 
 struct Partial {
     double ratio;      // of the fundamental
@@ -122,6 +122,63 @@ void ApplyRoom(Stereo& s, double wet, double room, size_t warmUpFrom) {
     }
 }
 
+// Held tones (no per-partial decay) read one cycle from a table: far cheaper than a
+// sine per partial, and the music has many long pad chords.
+constexpr int kTableSize = 4096;
+
+const std::vector<float>& CycleTable(const Voice& v) {
+    static std::vector<std::pair<const Voice*, std::vector<float>>> tables;
+    for (auto& [voice, table] : tables)
+        if (voice == &v) return table;
+    std::vector<float> table(kTableSize + 1);
+    for (int i = 0; i <= kTableSize; ++i) {
+        double sum = 0;
+        for (const Partial& p : v.partials) sum += p.amp * std::sin(2 * kPi * p.ratio * i / kTableSize);
+        table[i] = static_cast<float>(sum);
+    }
+    tables.emplace_back(&v, std::move(table));
+    return tables.back().second;
+}
+
+bool HeldHarmonic(const Voice& v) {
+    for (const Partial& p : v.partials)
+        if (p.decay != 0 || p.ratio != std::floor(p.ratio)) return false;
+    return true;
+}
+
+double PitchSemitones(const Note& note, const Voice& v, double t) {
+    double semis = note.length > 0 ? note.bend * std::min(1.0, t / note.length) : 0;
+    return semis + v.vibratoDepth * std::sin(2 * kPi * 5.0 * t) * std::min(1.0, t / 0.3);
+}
+
+void AddTableNote(Stereo& out, const Note& note, const Voice& v, size_t first, size_t count, double gl, double gr) {
+    const std::vector<float>& table = CycleTable(v);
+    const int copies = v.detune > 0 ? 2 : 1;
+    const double f0 = MidiHz(note.midi);
+    double phase[2] = {0.0, 0.37 * kTableSize};
+    double amp = 0;
+    for (size_t start = 0; start < count; start += kBlock) {
+        const size_t end = std::min(count, start + kBlock);
+        const double tEnd = static_cast<double>(end) / Rate;
+        const double f = f0 * std::pow(2.0, PitchSemitones(note, v, static_cast<double>(start) / Rate) / 12.0);
+        const double slope = (Envelope(tEnd, note.length, v) / copies - amp) / kBlock;
+        double step[2] = {f * kTableSize / Rate, f * (1.0 + v.detune) * kTableSize / Rate};
+        for (size_t i = start; i < end; ++i) {
+            amp += slope;
+            double sum = 0;
+            for (int c = 0; c < copies; ++c) {
+                const int at = static_cast<int>(phase[c]);
+                const double frac = phase[c] - at;
+                sum += table[at] + (table[at + 1] - table[at]) * frac;
+                phase[c] += step[c];
+                if (phase[c] >= kTableSize) phase[c] -= kTableSize;
+            }
+            out.left[first + i] += static_cast<float>(sum * amp * gl);
+            out.right[first + i] += static_cast<float>(sum * amp * gr);
+        }
+    }
+}
+
 }  // namespace
 
 double MidiHz(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
@@ -135,6 +192,10 @@ void AddNote(Stereo& out, const Note& note, Timbre timbre) {
     if (out.frames() < first + count) out.Resize(first + count);
     const double angle = (note.pan + 1) * kPi / 4;
     const double gl = std::cos(angle) * note.gain, gr = std::sin(angle) * note.gain;
+    if (HeldHarmonic(v)) {
+        AddTableNote(out, note, v, first, count, gl, gr);
+        return;
+    }
     const double f0 = MidiHz(note.midi);
     const int copies = v.detune > 0 ? 2 : 1;
     std::vector<Oscillator> osc(v.partials.size() * copies);
@@ -148,9 +209,7 @@ void AddNote(Stereo& out, const Note& note, Timbre timbre) {
     for (size_t start = 0; start < count; start += kBlock) {
         const double t = static_cast<double>(start) / Rate;
         const double tEnd = static_cast<double>(std::min(count, start + kBlock)) / Rate;
-        double semis = note.length > 0 ? note.bend * std::min(1.0, t / note.length) : 0;
-        semis += v.vibratoDepth * std::sin(2 * kPi * 5.0 * t) * std::min(1.0, t / 0.3);
-        const double f = f0 * std::pow(2.0, semis / 12.0);
+        const double f = f0 * std::pow(2.0, PitchSemitones(note, v, t) / 12.0);
         const double env = Envelope(tEnd, note.length, v);
         for (size_t p = 0; p < v.partials.size(); ++p) {
             const Partial& part = v.partials[p];

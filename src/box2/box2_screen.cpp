@@ -149,8 +149,7 @@ void drawlevelskorobka2() {
     g_levelLocked = g_currentLevel - 1 > g_maxCompletedLevel ? 1 : 0;
     g_clearColor = kBackground;
     if (g_device) g_device->Clear(g_clearColor, 1.0f);
-    if (!g_sprite) return;
-    if (plat::Failed(g_sprite->Begin(plat::SPRITE_ALPHABLEND))) RestoreDevice();
+    if (g_sprite && plat::Failed(g_sprite->Begin(plat::SPRITE_ALPHABLEND))) RestoreDevice();
     for (const Piece& p : kBackgroundPieces) DrawSheet(SurfaceMain, p.left, p.top, p.right, p.bottom, p.x, p.y, p.colour);
     const LevelInfo* info = CurrentLevelInfo();
     const int freeBuild = info ? info->freeBuild : 0;

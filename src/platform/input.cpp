@@ -86,10 +86,15 @@ HRESULT MouseDevice::Unacquire() {
 
 HRESULT MouseDevice::GetDeviceState(MouseState& state) {
     InputSource& src = InputSource::Get();
-    if (!acquired_) return DIERR_NOTACQUIRED;
+    int ignoredX = 0, ignoredY = 0;
+    if (!acquired_) {
+        src.TakeMotion(ignoredX, ignoredY);   // motion of an unacquired device is lost
+        return DIERR_NOTACQUIRED;
+    }
     if (!src.focused()) {
         // Focus went away since the last read: the device is lost until acquired again.
         acquired_ = false;
+        src.TakeMotion(ignoredX, ignoredY);
         return DIERR_INPUTLOST;
     }
     state = MouseState();

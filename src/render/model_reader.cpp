@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/game_error.h"
 #include "app/timing.h"
@@ -46,7 +47,7 @@ private:
 // Walks through a data line: each value is the text up to its separator, spaces left out.
 class Fields {
 public:
-    explicit Fields(std::string_view text) : text_(text) {}
+    explicit Fields(std::string text) : text_(std::move(text)) {}
     std::string Until(char separator) {
         std::string value;
         while (pos_ < text_.size() && text_[pos_] != separator) {
@@ -59,7 +60,7 @@ public:
     void SkipPast(char separator) { Until(separator); }
 
 private:
-    std::string_view text_;
+    std::string text_;   // owned: lines are read into temporaries
     size_t pos_ = 0;
 };
 

@@ -48,11 +48,6 @@ void DumpModel(StateDump& dump) {
     dump.SetInt("g_vertexCount", g_vertexCount);
     dump.SetInt("g_faceCount", g_faceCount);
     dump.SetInt("g_keyCount", g_keyCount);
-    std::string keys = "[";
-    for (int32_t i = 0; i < g_objectCount && static_cast<size_t>(i) < g_modelObjects.size(); ++i) {
-        if (i) keys += ",";
-        keys += std::to_string(g_modelObjects[i].currentKey);
+    for (int32_t i = 0; i < g_objectCount && static_cast<size_t>(i) < g_modelObjects.size(); ++i)
         dump.SetInt("g_modelObjects." + std::to_string(i) + ".currentKey", g_modelObjects[i].currentKey);
-    }
-    dump.SetRaw("g_modelObjects.currentKey", keys + "]");
 }

@@ -1,0 +1,108 @@
+// The shipped box 2 game: every ordinary level played through the real mouse path, and the
+// shipped shapes checked against the figure table.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/game_state.h"
+#include "app/tables.h"
+#include "box2/box2_board.h"
+#include "game_driver.h"
+#include "platform/image.h"
+
+namespace {
+
+// Where a figure lies in the palette with copies left (origin cell), or false.
+bool FindInPalette(int figure, int& row, int& col) {
+    for (int r = 0; r < PaletteRows; ++r)
+        for (int c = 0; c < PaletteCols; ++c) {
+            const CellRef& cell = g_paletteCells[r][c];
+            if (cell.figure == figure && cell.originCol == c && cell.originRow == r && g_paletteCounts[r][c] != 0) {
+                row = r;
+                col = c;
+                return true;
+            }
+        }
+    return false;
+}
+
+}  // namespace
+
+TEST(Box2Play, EveryOrdinaryLevelIsSolvedByMouse) {
+    GameDriver game;
+    // Main menu: box 2, then "new game".
+    game.MoveTo(860, 500);
+    game.Click();
+    ASSERT_EQ(g_screenState, ScreenBox2Start);
+    game.MoveTo(380, 320);
+    game.Click();
+    ASSERT_EQ(g_screenState, ScreenBox2);
+    ASSERT_EQ(g_currentLevel, 1);
+
+    int solved = 0;
+    while (true) {
+        const LevelInfo* info = CurrentLevelInfo();
+        ASSERT_NE(info, nullptr);
+        if (!std::filesystem::exists("levels/k2/level" + std::to_string(g_currentLevel) + ".ini")) break;
+        if (info->freeBuild == 1) break;
+        ASSERT_EQ(info->layout, 2) << "level " << g_currentLevel;
+        game.Frame();   // lays out the fields
+        const int level = g_currentLevel;
+        // Every sample origin, layer by layer, dragged from its palette cell onto its cell.
+        for (int k = 0; k < LayerCount; ++k)
+            for (int r = 0; r < info->sampleRows; ++r)
+                for (int c = 0; c < info->sampleCols; ++c) {
+                    const LayerCell& s = g_sampleLayers[k][r][c];
+                    if (s.figure <= 0 || s.originCol != c || s.originRow != r) continue;
+                    int pr = 0, pc = 0;
+                    ASSERT_TRUE(FindInPalette(s.figure, pr, pc)) << "level " << level << " figure " << s.figure;
+                    game.Drag(pc * 16 + 1 + 8, pr * 16 + 705 + 8, g_fieldRect.left + 16 * c + 8, g_fieldRect.top + 16 * r + 8);
+                    ASSERT_EQ(g_buildLayers[k][r][c].figure, s.figure) << "level " << level << " at " << r << "," << c;
+                }
+        ASSERT_EQ(g_levelDone, 1) << "level " << level;
+        game.MoveTo(640, 690);
+        game.Click();
+        game.Frame();
+        ASSERT_EQ(g_currentLevel, level + 1);
+        EXPECT_EQ(g_maxCompletedLevel, level);
+        EXPECT_TRUE(std::filesystem::exists("save/k2/sk_" + std::to_string(level) + ".dat"));
+        ++solved;
+    }
+    EXPECT_GE(solved, 20);
+    // The free-construction levels come last and offer no way on.
+    ASSERT_NE(CurrentLevelInfo(), nullptr);
+    EXPECT_EQ(CurrentLevelInfo()->freeBuild, 1);
+}
+
+TEST(Box2Play, ShippedShapesFollowTheirCellValues) {
+    FillFigureTables();
+    const std::string game = STROYLIK_GAME_DIR;
+    plat::Image mask, sheet;
+    std::string error;
+    ASSERT_TRUE(plat::LoadImageFile(game + "/textures/detals_02_mask.dds", mask, error)) << error;
+    ASSERT_TRUE(plat::LoadImageFile(game + "/textures/detals_02.png", sheet, error)) << error;
+    EXPECT_GE(mask.width, 64);
+    EXPECT_GE(mask.height, 1056);
+    EXPECT_EQ(sheet.width, 512);
+    EXPECT_EQ(sheet.height, 1024);
+    for (int id = 1; id <= Box2FigureCount; ++id) {
+        const Box2Figure& f = g_box2Figures[id];
+        int cellPixels[4][4] = {};
+        for (int py = 0; py < f.height; ++py)
+            for (int px = 0; px < f.width; ++px) {
+                const bool shape = ShapePixel(mask, f.maskRect, px, py);
+                cellPixels[px / 16][py / 16] += shape;
+                // The picture is transparent exactly where the shape is empty.
+                const uint32_t texel = sheet.pixels[(f.spriteRect.y1 + py) * sheet.width + f.spriteRect.x1 + px];
+                if (!shape) EXPECT_EQ(texel >> 24, 0u) << "figure " << id << " at " << px << "," << py;
+                if (shape) EXPECT_GE(texel >> 24, 0x7Fu) << "figure " << id << " at " << px << "," << py;
+                // Everything but the blue byte of a shape pixel is 0.
+                const uint32_t m = mask.pixels[(f.maskRect.y1 + py) * mask.width + f.maskRect.x1 + px];
+                if (!shape) EXPECT_EQ(m, 0u);
+            }
+        for (int c = 0; c < f.width / 16; ++c)
+            for (int r = 0; r < f.height / 16; ++r)
+                EXPECT_EQ(cellPixels[c][r] == 0, f.cellValues[c][r] == 0) << "figure " << id << " cell " << c << "," << r;
+    }
+}
