@@ -27,7 +27,9 @@ inline void PutU16(std::vector<uint8_t>& v, uint16_t x) {
 inline void PutU32(std::vector<uint8_t>& v, uint32_t x) {
     for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
 }
-inline void PutTag(std::vector<uint8_t>& v, const char* tag) { v.insert(v.end(), tag, tag + 4); }
+inline void PutTag(std::vector<uint8_t>& v, const char* tag) {
+    for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
+}
 
 struct WavSpec {
     uint16_t tag = 1;

@@ -123,3 +123,40 @@ TEST(SettingsDialog, MouseOpensTheListPicksAnItemAndClicksExit) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SettingsDialogPicture, TheDialogIsDrawnInItsWindow) {
+    TForm1 form;
+    plat::WindowOptions options;
+    options.headless = true;
+    std::string error;
+    ASSERT_TRUE(form.window.Create(options, 418, 179, "Стройлик (Настройка)", error)) << error;
+    DrawSettingsDialog(form);
+    std::vector<uint32_t> pixels;
+    ASSERT_TRUE(ReadDialogPicture(pixels));
+    ASSERT_EQ(pixels.size(), 418u * 179u);
+    auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * 418 + x] & 0xFFFFFF; };
+    const uint32_t face = at(400, 100);   // empty dialog area
+    EXPECT_EQ(face, at(5, 170));
+    EXPECT_NE(face, 0u);
+    // Inside the list box, left of its text: white.
+    EXPECT_EQ(at(18, 35 + 8), 0xFFFFFFu & at(18, 43));
+    EXPECT_NE(at(18, 43), face);
+    // Some dark pixels of text in the label's line and in each button.
+    auto darkIn = [&](int x0, int y0, int x1, int y1) {
+        int dark = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                uint32_t p = at(x, y);
+                if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 200) ++dark;
+            }
+        return dark;
+    };
+    EXPECT_GT(darkIn(16, 8, 200, 24), 20);
+    EXPECT_GT(darkIn(252, 142, 320, 158), 10);
+    EXPECT_GT(darkIn(332, 142, 400, 158), 10);
+    ReleaseSettingsDialog();
+}
+
+}  // namespace

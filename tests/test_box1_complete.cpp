@@ -29,9 +29,8 @@ protected:
         OverField(fieldRow, fieldCol);
         g_drag.state = DragHeld;
         Frame();
-        Cursor(40, 40);
-        g_drag.state = DragReleased;
-        Frame();
+        Carry(40, 40);
+        LetGo();
         FlyHome();
     }
 };

@@ -36,9 +36,9 @@ TEST_F(Box1DragTest, LastCopyLeavesThePaletteAndComesBackAsOne) {
             EXPECT_EQ(g_box1PaletteCells[r][c].figure, 0);
             EXPECT_EQ(g_box1PaletteCells[r][c].originCol, 0) << "origins are left as they were";
         }
-    // Let go over the palette: not on the field, so it flies home.
-    g_drag.state = DragReleased;
-    Frame();
+    // Let go beside the field: it flies home.
+    Carry(600, 600);
+    LetGo();
     EXPECT_EQ(g_returning, 1);
     FlyHome();
     EXPECT_EQ(g_drag.state, DragIdle);
@@ -70,10 +70,9 @@ TEST_F(Box1DragTest, DropOnTheRightOrBottomEdgeIsRejected) {
         g_drag.state = DragHeld;
         Frame();
         ASSERT_EQ(g_drag.figure, 1);
-        if (right) Cursor(g_fieldRect.right, g_fieldRect.top + 5);
-        else Cursor(g_fieldRect.left + 5, g_fieldRect.bottom);
-        g_drag.state = DragReleased;
-        Frame();
+        if (right) Carry(g_fieldRect.right, g_fieldRect.top + 5);
+        else Carry(g_fieldRect.left + 5, g_fieldRect.bottom);
+        LetGo();
         EXPECT_EQ(g_dropResolved, 0) << "the drop was tried";
         EXPECT_EQ(g_returning, 1) << (right ? "right edge" : "bottom edge");
         FlyHome();
@@ -85,9 +84,8 @@ TEST_F(Box1DragTest, DropOnTheRightOrBottomEdgeIsRejected) {
     OverPalette(0, 0);
     g_drag.state = DragHeld;
     Frame();
-    Cursor(g_fieldRect.left, g_fieldRect.top);
-    g_drag.state = DragReleased;
-    Frame();
+    Carry(g_fieldRect.left, g_fieldRect.top);
+    LetGo();
     EXPECT_EQ(g_box1Build[0][0].figure, 1);
     EXPECT_EQ(g_returning, 0);
 }
@@ -127,9 +125,8 @@ TEST_F(Box1DragTest, FigureFromTheFieldFliesToTheLastPaletteCellListingIt) {
     Frame();
     ASSERT_EQ(g_drag.figure, 1);
     EXPECT_EQ(g_box1Build[1][1].figure, 0);
-    Cursor(40, 40);
-    g_drag.state = DragReleased;
-    Frame();
+    Carry(40, 40);
+    LetGo();
     EXPECT_EQ(g_drag.homeX, 128 + 32 * 10);
     EXPECT_EQ(g_drag.homeY, 831 + 32 * 4);
     FlyHome();
@@ -190,9 +187,8 @@ TEST_F(Box1DragTest, PressingDuringTheFlightCatchesTheFigure) {
     OverPalette(0, 0);
     g_drag.state = DragHeld;
     Frame();
-    Cursor(700, 200);
-    g_drag.state = DragReleased;
-    Frame();
+    Carry(700, 200);
+    LetGo();
     ASSERT_EQ(g_returning, 1);
     // The frame logic turns a press into DragHeld and clears the returning flag.
     g_drag.state = DragHeld;
@@ -204,8 +200,8 @@ TEST_F(Box1DragTest, PressingDuringTheFlightCatchesTheFigure) {
     EXPECT_EQ(g_drag.y, 285);
     EXPECT_EQ(g_box1PaletteCounts[0][0], 1) << "a caught figure is not back in the palette";
     OverField(0, 0);
-    g_drag.state = DragReleased;
-    Frame();
+    Carry(g_cursorX, g_cursorY);
+    LetGo();
     EXPECT_EQ(g_box1Build[0][0].figure, 1);
 }
 

@@ -156,6 +156,18 @@ protected:
         g_returning = 0;
         Frame();
         OverField(toRow, toCol);
+        Carry(g_cursorX, g_cursorY);
+        LetGo();
+    }
+    // A held frame with the cursor at (x, y): the figure in hand follows it.
+    void Carry(int x, int y) {
+        Cursor(x, y);
+        g_drag.state = DragHeld;
+        g_returning = 0;
+        Frame();
+    }
+    // The frame after the button went up: drop or start of the flight home.
+    void LetGo() {
         g_drag.state = DragReleased;
         Frame();
     }

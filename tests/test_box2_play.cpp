@@ -95,11 +95,16 @@ TEST(Box2Play, ShippedShapesFollowTheirCellValues) {
                 cellPixels[px / 16][py / 16] += shape;
                 // The picture is transparent exactly where the shape is empty.
                 const uint32_t texel = sheet.pixels[(f.spriteRect.y1 + py) * sheet.width + f.spriteRect.x1 + px];
-                if (!shape) EXPECT_EQ(texel >> 24, 0u) << "figure " << id << " at " << px << "," << py;
-                if (shape) EXPECT_GE(texel >> 24, 0x7Fu) << "figure " << id << " at " << px << "," << py;
+                if (shape) {
+                    EXPECT_GE(texel >> 24, 0x7Fu) << "figure " << id << " at " << px << "," << py;
+                } else {
+                    EXPECT_EQ(texel >> 24, 0u) << "figure " << id << " at " << px << "," << py;
+                }
                 // Everything but the blue byte of a shape pixel is 0.
                 const uint32_t m = mask.pixels[(f.maskRect.y1 + py) * mask.width + f.maskRect.x1 + px];
-                if (!shape) EXPECT_EQ(m, 0u);
+                if (!shape) {
+                    EXPECT_EQ(m, 0u);
+                }
             }
         for (int c = 0; c < f.width / 16; ++c)
             for (int r = 0; r < f.height / 16; ++r)

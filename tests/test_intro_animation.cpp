@@ -102,11 +102,12 @@ TEST_F(IntroAnimation, ModelWithoutKeysIsDrawnStillAndNeverEndsTheIntro) {
     Load(0, 0, 42);
     Frames(400);
     EXPECT_EQ(g_introActive, 1);
-    for (const TMyMesh& r : {std::cref(g_modelObjects[0]), std::cref(g_modelObjects[1])}) {
-        EXPECT_EQ(r.get().currentKey, 0);
-        plat::Matrix expected = plat::MatrixMultiply(r.get().frameMatrix, ModelMatrix());
+    for (int k = 0; k < 2; ++k) {
+        const TMyMesh& r = g_modelObjects[k];
+        EXPECT_EQ(r.currentKey, 0);
+        plat::Matrix expected = plat::MatrixMultiply(r.frameMatrix, ModelMatrix());
         for (int i = 0; i < 4; ++i)
-            for (int j = 0; j < 4; ++j) EXPECT_FLOAT_EQ(r.get().worldMatrix.m[i][j], expected.m[i][j]);
+            for (int j = 0; j < 4; ++j) EXPECT_FLOAT_EQ(r.worldMatrix.m[i][j], expected.m[i][j]);
     }
 }
 

@@ -3,7 +3,9 @@
 // the real program's intro shows the lit, textured blocks where the model puts them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "app/game_state.h"
 #include "game_runner.h"

@@ -111,9 +111,9 @@ TEST(MainMenu, StarAreasFollowTheHover) {
     EXPECT_GT(onBox2, 0);
 
     // The quit button brings no stars of its own.
+    HoverAt(game, 1254, 20);
     stopstars();
     stopstars_2();
-    HoverAt(game, 1254, 20);
     game.Frames(10);
     for (const StarSet* set : {&g_stars1, &g_stars2})
         for (const Star& s : *set) EXPECT_EQ(s.state, 0);

@@ -18,7 +18,7 @@ TEST(SoundScript, MenuMusicIsRecordedAndStopsWhenABoxIsChosen) {
         "expect g_mediaChannels.1.running 1\n"
         "move 400 300\n"
         "frames 2\n"
-        "click left\n"
+        "click\n"
         "frames " + std::to_string(kFramesAfter) + "\n"
         "expect g_screenState 3\n"
         "expect g_mediaChannels.1.running 0\n";

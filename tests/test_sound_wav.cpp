@@ -121,7 +121,7 @@ TEST(SoundWav, SlotFormatAndUnreadableFmtAreCopiedVerbatim) {
 }
 
 TEST(SoundWav, CompressedEncodingIsReportedWithTheFileName) {
-    WavSpec adpcm{2, 1, 22050, 4};
+    WavSpec adpcm{2, 1, 22050, 16};   // a made-up block size; the encoding is what counts
     const auto file = MakeWav(adpcm, std::vector<uint8_t>(256, 0x5A));
     try {
         EffectSamples(file, "./sound/odd.wav");

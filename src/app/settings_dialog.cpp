@@ -360,6 +360,10 @@ void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& e) {
     }
 }
 
+bool ReadDialogPicture(std::vector<uint32_t>& pixels) {
+    return g_dialog.device && g_dialog.device->ReadBackBuffer(pixels);
+}
+
 void ReleaseSettingsDialog() {
     g_dialog.white.reset();
     g_dialog.font.reset();

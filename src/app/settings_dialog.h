@@ -1,5 +1,8 @@
 #pragma once
 // The settings dialog, drawn with the game's own sprite batch and font in the dialog window.
+#include <cstdint>
+#include <vector>
+
 #include "platform/window.h"
 
 class TForm1;
@@ -10,6 +13,8 @@ void SetUpDialogControls(TForm1& form);
 void DrawSettingsDialog(TForm1& form);
 // Mouse and keyboard of the dialog window.
 void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& event);
+// The last drawn dialog picture as 0xAARRGGBB rows (418 x 179); false before the first.
+bool ReadDialogPicture(std::vector<uint32_t>& pixels);
 // Releases the dialog's drawing objects (the game takes the window over).
 void ReleaseSettingsDialog();
 
