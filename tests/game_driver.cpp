@@ -65,7 +65,14 @@ GameDriver::GameDriver() {
     // The pictures are the same in every scratch folder: load them once per process.
     if (g_surfaces.empty() || g_surfaceCount == 0) LoadSurfacesIni();
     if (!Form1) Form1 = new TForm1;
-    UseRecorderGraphics();
+    // The recording graphics outlive a driver (fonts take long to build); a fresh set is made
+    // only when something is missing, e.g. after a test released them.
+    if (g_device || !g_sprite || !g_fontNormal || !g_fontSmall || !g_fontLarge || !g_maskTexture) {
+        UseRecorderGraphics();
+    } else {
+        AbortFrame();   // a batch left open by an earlier test's error
+        InitSurfaces();
+    }
     GameIni();
     CreateMouse();
     CreateKeyboard();
@@ -84,7 +91,7 @@ GameDriver::~GameDriver() {
     delete Form1;
     Form1 = nullptr;
     plat::SetFixedStep(0);
-    plat::InputSource::Get().Reset();
+    ResetSharedState();   // the next test starts from a fresh program's values
     std::error_code ec;
     std::filesystem::remove_all(dir_, ec);
 }

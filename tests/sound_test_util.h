@@ -31,7 +31,7 @@ inline void PutTag(std::vector<uint8_t>& v, const char* tag) {
     for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
 }
 
-struct WavSpec {
+struct WavLayout {
     uint16_t tag = 1;
     uint16_t channels = 2;
     uint32_t rate = 44100;
@@ -46,7 +46,7 @@ inline void PutChunk(std::vector<uint8_t>& v, const char* tag, const std::vector
     if (body.size() & 1) v.push_back(0);
 }
 
-inline std::vector<uint8_t> FmtBody(const WavSpec& s) {
+inline std::vector<uint8_t> FmtBody(const WavLayout& s) {
     std::vector<uint8_t> f;
     const uint16_t align = static_cast<uint16_t>(s.channels * s.bits / 8);
     PutU16(f, s.extensible ? 0xFFFE : s.tag);
@@ -67,11 +67,11 @@ inline std::vector<uint8_t> FmtBody(const WavSpec& s) {
 }
 
 // RIFF/WAVE with "fmt ", the extra chunks given, then "data".
-inline std::vector<uint8_t> MakeWav(const WavSpec& spec, const std::vector<uint8_t>& data,
+inline std::vector<uint8_t> MakeWav(const WavLayout& layout, const std::vector<uint8_t>& data,
                                     const std::vector<std::pair<std::string, std::vector<uint8_t>>>& extra = {}) {
     std::vector<uint8_t> body;
     PutTag(body, "WAVE");
-    PutChunk(body, "fmt ", FmtBody(spec));
+    PutChunk(body, "fmt ", FmtBody(layout));
     for (const auto& [tag, bytes] : extra) PutChunk(body, tag.c_str(), bytes);
     PutChunk(body, "data", data);
     std::vector<uint8_t> file;

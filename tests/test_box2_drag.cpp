@@ -97,10 +97,13 @@ TEST_F(Box2Test, DropOnTheFieldEdgeFliesBack) {
     OverPalette(0, 0);
     g_drag.state = DragHeld;
     Frame();
+    ASSERT_EQ(g_drag.figure, 1);
     Cursor(g_fieldRect.right, g_fieldRect.top + 8);   // exactly on the right edge
+    Frame();   // carried there
     g_drag.state = DragReleased;
     Frame();
     EXPECT_EQ(g_returning, 1);
+    EXPECT_EQ(g_drag.figure, 1);
     EXPECT_EQ(MaskCount(), 0);
     FlyHome();
     EXPECT_EQ(g_paletteCounts[0][0], 3);

@@ -35,7 +35,7 @@ TEST(Box2Play, EveryOrdinaryLevelIsSolvedByMouse) {
     game.MoveTo(860, 500);
     game.Click();
     ASSERT_EQ(g_screenState, ScreenBox2Start);
-    game.MoveTo(380, 320);
+    game.MoveTo(500, 220);   // the new-game banner
     game.Click();
     ASSERT_EQ(g_screenState, ScreenBox2);
     ASSERT_EQ(g_currentLevel, 1);

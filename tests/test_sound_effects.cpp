@@ -97,7 +97,7 @@ TEST_F(SoundEffects, NoDataTagLeavesTheSlotSilent) {
 }
 
 TEST_F(SoundEffects, ConvertedFileFillsTheSlotInItsFormat) {
-    WavSpec mono{1, 1, 22050, 16};
+    WavLayout mono{1, 1, 22050, 16};
     std::vector<uint8_t> data;
     for (int i = 0; i < 100; ++i) PutU16(data, 3000);
     WriteBytes("sound/m.wav", MakeWav(mono, data));

@@ -50,13 +50,13 @@ TEST(SoundWav, CountLargerThanTheFileIsCutToWhatIsThere) {
 
 TEST(SoundWav, OtherFormatsAreConvertedToTheSlotFormat) {
     // 8-bit mono at 22,050 Hz: twice the frames, both sides, unsigned centre at 128.
-    WavSpec mono8{1, 1, 22050, 8};
+    WavLayout mono8{1, 1, 22050, 8};
     const auto low = EffectSamples(MakeWav(mono8, std::vector<uint8_t>(1000, 192)), "m.wav");
     ASSERT_EQ(low.size(), 2000u * 4);
     for (size_t i = 0; i < low.size() / 2; ++i) ASSERT_EQ(SampleAt(low, i), 16384) << i;
 
     // 32-bit float stereo at 48,000 Hz: 48,000 frames become 44,100; left and right kept apart.
-    WavSpec float48{3, 2, 48000, 32};
+    WavLayout float48{3, 2, 48000, 32};
     std::vector<uint8_t> floats;
     for (int i = 0; i < 48000; ++i) {
         for (float v : {0.25f, -0.5f}) {
@@ -73,7 +73,7 @@ TEST(SoundWav, OtherFormatsAreConvertedToTheSlotFormat) {
     EXPECT_EQ(SampleAt(f, 2 * 30000 + 1), -16384);
 
     // 24-bit stereo behind the extensible wrapper, at the slot rate: values kept, order kept.
-    WavSpec ext24{1, 2, 44100, 24, true};
+    WavLayout ext24{1, 2, 44100, 24, true};
     std::vector<uint8_t> deep;
     for (int i = 0; i < 10; ++i) {
         const int32_t left = i * 256 * 100, right = -i * 256 * 100;
@@ -88,7 +88,7 @@ TEST(SoundWav, OtherFormatsAreConvertedToTheSlotFormat) {
     }
 
     // 16-bit stereo at 11,025 Hz rising steadily: the resampled samples rise steadily too.
-    WavSpec slow{1, 2, 11025, 16};
+    WavLayout slow{1, 2, 11025, 16};
     std::vector<uint8_t> ramp;
     for (int i = 0; i < 100; ++i) {
         PutU16(ramp, static_cast<uint16_t>(i * 100));
@@ -121,7 +121,7 @@ TEST(SoundWav, SlotFormatAndUnreadableFmtAreCopiedVerbatim) {
 }
 
 TEST(SoundWav, CompressedEncodingIsReportedWithTheFileName) {
-    WavSpec adpcm{2, 1, 22050, 16};   // a made-up block size; the encoding is what counts
+    WavLayout adpcm{2, 1, 22050, 16};   // a made-up block size; the encoding is what counts
     const auto file = MakeWav(adpcm, std::vector<uint8_t>(256, 0x5A));
     try {
         EffectSamples(file, "./sound/odd.wav");
@@ -134,7 +134,7 @@ TEST(SoundWav, CompressedEncodingIsReportedWithTheFileName) {
 TEST(SoundWav, DamagedFilesNeverReadOutsideThemselves) {
     // Every cut of a valid file, and random bytes: whatever comes back is no larger than
     // the file allows (the sanitizer build catches any stray read).
-    WavSpec mono{1, 1, 8000, 16};
+    WavLayout mono{1, 1, 8000, 16};
     const auto whole = MakeWav(mono, std::vector<uint8_t>(300, 7), {{"LIST", std::vector<uint8_t>(33, 'x')}});
     for (size_t n = 0; n <= whole.size(); ++n) {
         const std::vector<uint8_t> cut(whole.begin(), whole.begin() + n);

@@ -207,7 +207,7 @@ void ApplyRasterState() {
             break;
         default:
             glEnable(GL_CULL_FACE);
-            glFrontFace(GL_CW);
+            glFrontFace(GL_CCW);  //MUT
             glCullFace(GL_BACK);
             break;
     }

@@ -103,7 +103,6 @@ void DrawLoadingScreen() {
         g_device->EndScene();
         return;
     }
-    g_sprite->SetTransform(ResolutionScaling());
     g_device->Clear(0xFF44AFDC, 1.0f);
     plat::Rect r;
     plat::SetRect(r, 580, 500, 850, 530);
@@ -158,6 +157,8 @@ plat::HRESULT InitD3D() {
         }
     }
 
+    // The batch keeps the virtual-screen scaling from here on; the intro draws with it as set.
+    g_sprite->SetTransform(ResolutionScaling());
     DrawLoadingScreen();
 
     if (!g_maskTexture) {
