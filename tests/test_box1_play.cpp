@@ -14,14 +14,16 @@
 
 namespace {
 
-// The main menu's box 1 picture and the start screen's new-game banner share this spot.
+// The main menu's box 1 picture, and the start screen's new-game and continue banners.
 constexpr int ChoiceX = 380, ChoiceY = 320;
+constexpr int NewGameX = 500, NewGameY = 220;
+constexpr int ContinueX = 500, ContinueY = 550;
 
 void StartNewBox1Game(GameDriver& game) {
     game.MoveTo(ChoiceX, ChoiceY);
     game.Click();
     ASSERT_EQ(g_screenState, ScreenBox1Start);
-    game.Frame();
+    game.MoveTo(NewGameX, NewGameY);
     game.Click();
     ASSERT_EQ(g_screenState, ScreenBox1);
     ASSERT_EQ(g_currentLevel, 1);
@@ -70,13 +72,13 @@ TEST(Box1PlayTest, EveryShippedOrdinaryLevelIsSolvedByMouse) {
     GameDriver game;
     const int shipped = ShippedLevels();
     ASSERT_GE(shipped, 20);
-    StartNewBox1Game(game);
+    ASSERT_NO_FATAL_FAILURE(StartNewBox1Game(game));
     int played = 0;
     while (CurrentLevelInfo() && CurrentLevelInfo()->freeBuild != 1) {
         const int level = g_currentLevel;
         ASSERT_EQ(CurrentLevelInfo()->layout, 2) << "level " << level;
         game.Frame();
-        BuildThePicture(game);
+        ASSERT_NO_FATAL_FAILURE(BuildThePicture(game));
         ASSERT_EQ(g_levelDone, 1) << "level " << level << " is not solved by its picture";
         game.Frames(3);
         EXPECT_LT(g_layerColour, 0xFFFFFFFFu) << "the solved picture pulses";
@@ -102,7 +104,7 @@ TEST(Box1PlayTest, EveryShippedOrdinaryLevelIsSolvedByMouse) {
 
 TEST(Box1PlayTest, BackToMenuKeepsTheBoardForContinue) {
     GameDriver game;
-    StartNewBox1Game(game);
+    ASSERT_NO_FATAL_FAILURE(StartNewBox1Game(game));
     game.Frame();
     int row = 0, col = 0;
     ASSERT_TRUE(FindInPalette(g_box1Sample[0][0].figure, row, col));
@@ -120,7 +122,7 @@ TEST(Box1PlayTest, BackToMenuKeepsTheBoardForContinue) {
     ASSERT_EQ(g_screenState, ScreenBox1Start);
     EXPECT_NE(g_saveExists, 0);
     // Continue: the start screen's second banner.
-    game.MoveTo(800, 500);
+    game.MoveTo(ContinueX, ContinueY);
     game.Click();
     ASSERT_EQ(g_screenState, ScreenBox1);
     EXPECT_EQ(g_currentLevel, 1);
@@ -129,7 +131,7 @@ TEST(Box1PlayTest, BackToMenuKeepsTheBoardForContinue) {
 
 TEST(Box1PlayTest, ScreenDrawsGridsButtonsAndTheLockedPalette) {
     GameDriver game;
-    StartNewBox1Game(game);
+    ASSERT_NO_FATAL_FAILURE(StartNewBox1Game(game));
     ASSERT_NE(g_sprite, nullptr);
     game.Frame();
     const plat::Texture* pen = SurfaceTexture(SurfacePen);

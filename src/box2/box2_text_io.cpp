@@ -96,6 +96,12 @@ void IntLineReader::Fail(const std::string& what) const { ThrowFileError(name_, 
 int32_t IntLineReader::Int() {
     ++line_;
     if (pos_ >= end_) Fail("the file ends early");
+    // Most lines of a progress file are one digit.
+    if (end_ - pos_ >= 3 && pos_[0] >= '0' && pos_[0] <= '9' && pos_[1] == '\r' && pos_[2] == '\n') {
+        const int32_t digit = pos_[0] - '0';
+        pos_ += 3;
+        return digit;
+    }
     const char* p = pos_;
     bool negative = false;
     if (*p == '-') {

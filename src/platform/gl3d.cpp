@@ -207,7 +207,7 @@ void ApplyRasterState() {
             break;
         default:
             glEnable(GL_CULL_FACE);
-            glFrontFace(GL_CCW);  //MUT
+            glFrontFace(GL_CW);
             glCullFace(GL_BACK);
             break;
     }
