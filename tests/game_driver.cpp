@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <climits>
+#include <memory>
+#include <vector>
 #include <filesystem>
 #include <stdexcept>
 
@@ -50,6 +52,48 @@ void ResetSharedState() {
     plat::InputSource::Get().Reset();
 }
 
+// The recording graphics and pictures outlive a driver (the fonts take long to build), but
+// between drivers they are kept aside, so that other tests find the globals as they left them.
+struct KeptGraphics {
+    std::unique_ptr<plat::Sprite> sprite;
+    std::unique_ptr<plat::Font> fontNormal, fontSmall, fontLarge;
+    std::unique_ptr<plat::Texture> mask;
+    std::vector<TSurfaces> surfaces;
+    int surfaceCount = 0;
+    bool complete = false;
+};
+KeptGraphics g_kept;
+
+void TakeKeptGraphics() {
+    if (g_kept.complete && !g_device) {
+        g_sprite = std::move(g_kept.sprite);
+        g_fontNormal = std::move(g_kept.fontNormal);
+        g_fontSmall = std::move(g_kept.fontSmall);
+        g_fontLarge = std::move(g_kept.fontLarge);
+        g_maskTexture = std::move(g_kept.mask);
+        g_surfaces = std::move(g_kept.surfaces);
+        g_surfaceCount = g_kept.surfaceCount;
+        g_kept = KeptGraphics{};
+        return;
+    }
+    LoadSurfacesIni();
+    UseRecorderGraphics();
+}
+
+void KeepGraphics() {
+    AbortFrame();   // a batch left open by an error
+    g_kept.sprite = std::move(g_sprite);
+    g_kept.fontNormal = std::move(g_fontNormal);
+    g_kept.fontSmall = std::move(g_fontSmall);
+    g_kept.fontLarge = std::move(g_fontLarge);
+    g_kept.mask = std::move(g_maskTexture);
+    g_kept.surfaces = std::move(g_surfaces);
+    g_kept.surfaceCount = g_surfaceCount;
+    g_surfaces.clear();
+    g_surfaceCount = 0;
+    g_kept.complete = g_kept.sprite && g_kept.fontNormal && g_kept.fontSmall && g_kept.fontLarge && g_kept.mask;
+}
+
 }  // namespace
 
 GameDriver::GameDriver() {
@@ -62,17 +106,8 @@ GameDriver::GameDriver() {
     ResetSharedState();
     plat::SetFixedStep(kFrameMs);
     GetCPUSpeed();
-    // The pictures are the same in every scratch folder: load them once per process.
-    if (g_surfaces.empty() || g_surfaceCount == 0) LoadSurfacesIni();
     if (!Form1) Form1 = new TForm1;
-    // The recording graphics outlive a driver (fonts take long to build); a fresh set is made
-    // only when something is missing, e.g. after a test released them.
-    if (g_device || !g_sprite || !g_fontNormal || !g_fontSmall || !g_fontLarge || !g_maskTexture) {
-        UseRecorderGraphics();
-    } else {
-        AbortFrame();   // a batch left open by an earlier test's error
-        InitSurfaces();
-    }
+    TakeKeptGraphics();
     GameIni();
     CreateMouse();
     CreateKeyboard();
@@ -88,6 +123,7 @@ GameDriver::~GameDriver() {
     if (chdir(previousDir_.c_str()) != 0) {
         // Nothing sensible to do in a destructor; the folder is removed by absolute path.
     }
+    KeepGraphics();
     delete Form1;
     Form1 = nullptr;
     plat::SetFixedStep(0);

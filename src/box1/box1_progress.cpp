@@ -2,6 +2,7 @@
 // Files are checked completely before anything is stored, and written through a temporary
 // file, so neither a bad file nor a failed write can spoil the saved game.
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "app/game_error.h"
@@ -96,8 +97,9 @@ void loadsavedlevel() {
     const std::string path = Box1ProgressFileName(g_currentLevel);
     if (!info) ThrowFileError(path, 0, "there is no level " + std::to_string(g_currentLevel));
     NumberLines in = NumberLines::FromFile(path);
-    static SavedBoard board;   // large; read completely before anything is stored
-    board = SavedBoard{};
+    // Read completely before anything is stored.
+    const auto saved = std::make_unique<SavedBoard>();
+    SavedBoard& board = *saved;
     ReadSavedBoard(in, *info, board);
 
     info->headerValue = board.headerValue;

@@ -177,8 +177,8 @@ void ApplyMaterial() {
     bool hasDiffuse = (p.fvf & FVF_DIFFUSE) != 0;
     bool diffuse = hasDiffuse && State(RS_DIFFUSEMATERIALSOURCE) == MCS_COLOR1;
     bool ambient = hasDiffuse && State(RS_AMBIENTMATERIALSOURCE) == MCS_COLOR1;
-    bool spec = hasDiffuse && specular && State(RS_SPECULARMATERIALSOURCE) == MCS_COLOR1;
-    if (diffuse || ambient || spec) {
+    bool shine = hasDiffuse && specular && State(RS_SPECULARMATERIALSOURCE) == MCS_COLOR1;
+    if (diffuse || ambient || shine) {
         GLenum mode = diffuse && ambient ? GL_AMBIENT_AND_DIFFUSE : diffuse ? GL_DIFFUSE : ambient ? GL_AMBIENT : GL_SPECULAR;
         glColorMaterial(GL_FRONT_AND_BACK, mode);
         glEnable(GL_COLOR_MATERIAL);
