@@ -148,9 +148,9 @@ plat::HRESULT InitD3D() {
             return hr;
         }
     }
-    for (const FontSpec& spec : GameFonts) {
-        if (*spec.holder) continue;
-        const plat::HRESULT hr = plat::Font::Create(g_device.get(), spec.height, spec.width, 1, FontFace, *spec.holder);
+    for (const FontSpec& wanted : GameFonts) {
+        if (*wanted.holder) continue;
+        const plat::HRESULT hr = plat::Font::Create(g_device.get(), wanted.height, wanted.width, 1, FontFace, *wanted.holder);
         if (plat::Failed(hr)) {
             WriteErrorLog(hr, "Error = D3DXCreateFont");
             return hr;
@@ -189,7 +189,7 @@ void UseRecorderGraphics() {
     g_device.reset();
     g_sprite = plat::Sprite::CreateRecorder();
     g_sprite->SetTransform(ResolutionScaling());
-    for (const FontSpec& spec : GameFonts) plat::Font::Create(nullptr, spec.height, spec.width, 1, FontFace, *spec.holder);
+    for (const FontSpec& wanted : GameFonts) plat::Font::Create(nullptr, wanted.height, wanted.width, 1, FontFace, *wanted.holder);
     // Box 2 reads shape pixels from the mask; without a GPU the texture is CPU-only.
     if (!g_maskTexture && std::filesystem::exists(MaskTextureFile)) {
         plat::Image image;

@@ -1,0 +1,86 @@
+// Box 1 in the real program: a scripted headless run plays level 1 from a new game by mouse,
+// goes on to level 2, places a figure, leaves for the menu and continues, and the board and
+// the position come back from the progress files.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/game_state.h"
+#include "app/tables.h"
+#include "box1/box1.h"
+#include "box1/box1_board.h"
+#include "game_runner.h"
+
+namespace {
+
+// "move X Y", "down left", "frames 1", "move X Y", "up left", "frames 2": one drag.
+std::string DragLines(int fromX, int fromY, int toX, int toY) {
+    return "move " + std::to_string(fromX) + " " + std::to_string(fromY) + "\ndown left\nframes 1\nmove " +
+           std::to_string(toX) + " " + std::to_string(toY) + "\nframes 1\nup left\nframes 2\n";
+}
+
+// Drag lines that build the sample of the level loaded in-process, from its palette.
+std::string BuildLines() {
+    const LevelInfo& info = g_levelInfo[g_currentLevel];
+    const int left = 608 - 32 * info.buildCols, top = 415 - 16 * info.buildRows;
+    int used[PaletteRows][PaletteCols] = {};
+    std::string lines;
+    for (int r = 0; r < info.sampleRows; ++r)
+        for (int c = 0; c < info.sampleCols; ++c) {
+            const CellRef& target = g_box1Sample[r][c];
+            if (target.figure == 0 || target.originCol != c || target.originRow != r) continue;
+            for (int i = 0; i < PaletteRows; ++i)
+                for (int j = 0; j < PaletteCols; ++j)
+                    if (g_box1PaletteIds[i][j] == target.figure && used[i][j] < g_box1PaletteCounts[i][j]) {
+                        ++used[i][j];
+                        lines += DragLines(128 + 32 * j + 16, 831 + 32 * i + 16, left + 32 * c + 16, top + 32 * r + 16);
+                        i = PaletteRows;
+                        break;
+                    }
+        }
+    return lines;
+}
+
+std::string BuildSection(const std::string& json) {
+    const size_t from = json.find("\"g_box1Build\"");
+    const size_t to = json.find("\"g_box1Sample\"");
+    return from == std::string::npos || to == std::string::npos ? "" : json.substr(from, to - from);
+}
+
+TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
+    GameRunner runner;
+    FillFigureTables();
+    g_levelPathPrefix = runner.Path("levels/k1/level");
+    g_currentLevel = 1;
+    loadlevels();
+    const std::string level1 = BuildLines();
+    g_currentLevel = 2;
+    loadlevels();
+    // Level 2: only its first figure, so the board has something to restore.
+    std::string level2 = BuildLines();
+    level2 = level2.substr(0, level2.find("frames 2\n") + 9);
+
+    const std::string script = "frames 3\nclick\nmove 380 320\nclick\nmove 500 220\nclick\n"
+                               "expect g_screenState 1\nexpect g_currentLevel 1\nframes 2\n" +
+                               level1 +
+                               "expect g_levelDone 1\nframes 20\nscreenshot solved.png\nclick\nframes 2\n"
+                               "expect g_currentLevel 2\nexpect g_maxCompletedLevel 1\nframes 2\n" +
+                               level2 +
+                               "dump before.json\nmove 1250 20\nclick\nexpect g_screenState 0\n"
+                               "move 380 320\nclick\nexpect g_saveExists -1\nmove 500 550\nclick\n"
+                               "expect g_screenState 1\nexpect g_currentLevel 2\nexpect g_maxCompletedLevel 1\n"
+                               "frames 2\ndump after.json\n";
+    const GameRun run = runner.Run(script);
+    ASSERT_EQ(run.exitCode, 0) << run.stdErr;
+    EXPECT_TRUE(runner.Exists("solved.png"));
+    EXPECT_EQ(runner.ReadFile("k1.dat"), "2\r\n1\r\n");
+    EXPECT_TRUE(runner.Exists("save/k1/sk_1.dat"));
+    EXPECT_TRUE(runner.Exists("save/k1/sk_2.dat"));
+    const std::string before = BuildSection(runner.ReadFile("before.json"));
+    const std::string after = BuildSection(runner.ReadFile("after.json"));
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(before, after) << "continue restores the board";
+    EXPECT_NE(before.find_first_of("123456789"), std::string::npos) << "a figure was on the board";
+}
+
+}  // namespace
