@@ -40,7 +40,7 @@ TEST(Box2Text, ValueLinesAndLineEnds) {
 }
 
 TEST(Box2Text, LinesThatAreNotIntegers) {
-    for (const char* bad : {"\r\n", " 3\r\n", "3 \r\n", "+3\r\n", "-\r\n", "1x\r\n", "2147483648\r\n", "99999999999\r\n", "4\r"}) {
+    for (const char* bad : {"\r\n", " 3\r\n", "3 \r\n", "+3\r\n", "-\r\n", "1x\r\n", "2147483648\r\n", "99999999999\r\n", "4\r5\r\n"}) {
         const std::string message = ReadError(bad);
         EXPECT_NE(message.find("t.ini"), std::string::npos) << bad;
         EXPECT_NE(message.find("line 1"), std::string::npos) << bad;
