@@ -41,8 +41,10 @@ struct MixerState {
 };
 
 MixerState& Mixer() {
-    static MixerState state;
-    return state;
+    // Never destroyed: media channels are globals too, and their destructors detach voices
+    // from the mixer during exit, in an order no translation unit controls.
+    static MixerState* state = new MixerState;
+    return *state;
 }
 
 // Sums every voice into out (frames stereo frames) and hands the block to the recording.
