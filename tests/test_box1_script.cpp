@@ -10,6 +10,7 @@
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "game_runner.h"
+#include "sound_test_util.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
     level2 = level2.substr(0, level2.find("frames 2\n") + 9);
 
     const std::string script = "frames 3\nclick\nmove 380 320\nclick\nmove 500 220\nclick\n"
-                               "expect g_screenState 1\nexpect g_currentLevel 1\nframes 2\n" +
+                               "expect g_screenState 1\nexpect g_currentLevel 1\nframes 40\n" +
                                level1 +
                                "expect g_levelDone 1\nframes 20\nscreenshot solved.png\nclick\nframes 2\n"
                                "expect g_currentLevel 2\nexpect g_maxCompletedLevel 1\nframes 2\n" +
@@ -70,7 +71,7 @@ TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
                                "move 380 320\nclick\nexpect g_saveExists -1\nmove 500 550\nclick\n"
                                "expect g_screenState 1\nexpect g_currentLevel 2\nexpect g_maxCompletedLevel 1\n"
                                "frames 2\ndump after.json\n";
-    const GameRun run = runner.Run(script);
+    const GameRun run = runner.Run(script, {"--fixed-step", "20", "--audio-out", "rec.wav"});
     ASSERT_EQ(run.exitCode, 0) << run.stdErr;
     EXPECT_TRUE(runner.Exists("solved.png"));
     EXPECT_EQ(runner.ReadFile("k1.dat"), "2\r\n1\r\n");
@@ -81,6 +82,24 @@ TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
     ASSERT_FALSE(before.empty());
     EXPECT_EQ(before, after) << "continue restores the board";
     EXPECT_NE(before.find_first_of("123456789"), std::string::npos) << "a figure was on the board";
+
+    // The recording: the menu music stops when the box is entered, and the silence while the
+    // picture is built is broken by the success sound of the solving drop.
+    const auto wav = soundtest::ReadBytes(runner.Path("rec.wav"));
+    ASSERT_GT(wav.size(), 44u);
+    const std::vector<uint8_t> pcm(wav.begin() + 44, wav.end());
+    const size_t block = 2 * 44100 * 20 / 1000;   // samples of one 20 ms frame
+    size_t silentRun = 0, silenceEnd = 0;
+    for (size_t at = 0; at + block <= pcm.size() / 2; at += block) {
+        const bool silent = soundtest::Rms(pcm, at, at + block) == 0.0;
+        if (!silent && silentRun >= 30) {
+            silenceEnd = at;
+            break;
+        }
+        silentRun = silent ? silentRun + 1 : 0;
+    }
+    ASSERT_NE(silenceEnd, 0u) << "no sound after the box was entered";
+    EXPECT_GT(soundtest::Rms(pcm, silenceEnd, silenceEnd + 10 * block), 300.0) << "the success sound is audible";
 }
 
 }  // namespace
