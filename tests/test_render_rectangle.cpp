@@ -128,3 +128,26 @@ TEST_F(RenderRectangle, DrawSheetUsesTheCatalogueEntryAndTheScaling) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RenderRectangle, DottedGridDrawsInnerLinesOnly) {
+    // The box 1 palette: 15 inner columns of 97 dots and 2 inner rows of 513 dots.
+    drawsetka(128, 831, 1152, 1023, 64, 0x99444444);
+    EXPECT_EQ(g_sprite->drawCount(), 15u * 97 + 2u * 513);
+    const auto dots = Drawn();
+    EXPECT_EQ(dots.count({128 + 64, 831}), 1u) << "first inner column starts at the top edge";
+    EXPECT_EQ(dots.count({128, 831 + 64}), 1u) << "first inner row starts at the left edge";
+    EXPECT_EQ(dots.count({128, 831}), 0u) << "the border itself is not dotted";
+    EXPECT_EQ(dots.count({128 + 64, 832}), 0u) << "dots are two pixels apart";
+    for (const auto& r : g_sprite->records()) EXPECT_EQ(r.color, 0x99444444u);
+
+    // A rectangle narrower than two steps has no inner line; a zero step draws nothing.
+    g_sprite->resetCounters();
+    drawsetka(0, 0, 31, 31, 16, 0xFFFFFFFF);
+    EXPECT_EQ(g_sprite->drawCount(), 0u);
+    drawsetka(0, 0, 100, 100, 0, 0xFFFFFFFF);
+    EXPECT_EQ(g_sprite->drawCount(), 0u);
+}
+
+}  // namespace

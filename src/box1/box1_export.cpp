@@ -2,10 +2,10 @@
 // picture built in the game can become a level.
 #include <string>
 
+#include "app/int_lines.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
-#include "box1/box1_text.h"
 
 namespace {
 constexpr int ExportRows = 22;
@@ -14,14 +14,14 @@ constexpr int ExportCols = 16;
 
 void savemap() {
     if (g_screenState != ScreenBox1) return;
-    LineWriter out;
+    IntLineWriter out;
     for (int r = 0; r < ExportRows; ++r) {
         for (int c = 0; c < ExportCols; ++c) {
             const CellRef& cell = g_box1Build[r][c];
             const bool origin = cell.originCol == c && cell.originRow == r;
-            out.Add(origin ? cell.figure : 0);
+            out.Int(origin ? cell.figure : 0);
         }
-        out.Add("-----------------------------");
+        out.Text("-----------------------------");
     }
-    out.Commit(kBox1ExportFile);
+    out.SaveAtomic(kBox1ExportFile);
 }

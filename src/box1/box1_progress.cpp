@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/game_error.h"
+#include "app/int_lines.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
@@ -69,27 +70,27 @@ void SaveK1() {
     // Only a board that was loaded for this level is worth keeping; an empty board left by a
     // failed load must not overwrite the player's work.
     if (!info || g_box1BoardLevel != g_currentLevel) return;
-    LineWriter out;
-    out.Add(info->headerValue);
+    IntLineWriter out;
+    out.Int(info->headerValue);
     for (int i = 0; i < PaletteRows; ++i)
         for (int j = 0; j < PaletteCols; ++j) {
             const CellRef& cell = g_box1PaletteCells[i][j];
-            out.Add(g_box1PaletteIds[i][j]);
-            out.Add(cell.figure);
-            out.Add(cell.originCol);
-            out.Add(cell.originRow);
-            out.Add(g_box1PaletteCounts[i][j]);
+            out.Int(g_box1PaletteIds[i][j]);
+            out.Int(cell.figure);
+            out.Int(cell.originCol);
+            out.Int(cell.originRow);
+            out.Int(g_box1PaletteCounts[i][j]);
         }
     for (int r = 0; r < info->buildRows; ++r)
         for (int c = 0; c < info->buildCols; ++c) {
             const CellRef& cell = g_box1Build[r][c];
-            out.Add(cell.figure);
-            out.Add(cell.originCol);
-            out.Add(cell.originRow);
+            out.Int(cell.figure);
+            out.Int(cell.originCol);
+            out.Int(cell.originRow);
         }
     std::error_code ec;
     std::filesystem::create_directories(kBox1SaveFolder, ec);
-    out.Commit(Box1ProgressFileName(g_currentLevel));
+    out.SaveAtomic(Box1ProgressFileName(g_currentLevel));
 }
 
 void loadsavedlevel() {
@@ -124,10 +125,10 @@ void clearsave() {
 void savecurrlevel() {
     // A level number outside the box is never written: continuing must find a real level.
     if (!InLevelRange(g_currentLevel)) return;
-    LineWriter out;
-    out.Add(g_currentLevel);
-    out.Add(g_maxCompletedLevel);
-    out.Commit(kBox1PositionFile);
+    IntLineWriter out;
+    out.Int(g_currentLevel);
+    out.Int(g_maxCompletedLevel);
+    out.SaveAtomic(kBox1PositionFile);
 }
 
 void loadcurrlevel() {

@@ -5,8 +5,6 @@
 
 // Palette, fields and the drag step.
 void drawpalette();
-// Dotted inner grid lines of a rectangle, one dot every two pixels.
-void drawsetka(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t step, uint32_t colour);
 // The drag step: picking up, carrying, dropping and the flight home (inside drawpalette).
 void Box1DragStep();
 // Tries to pick up a figure under the cursor, from the palette or from the field.

@@ -1,7 +1,6 @@
 #include "box1/box1_text.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -72,38 +71,4 @@ int32_t NumberLines::Next(int32_t lo, int32_t hi, const std::string& what) {
 
 void NumberLines::Skip(const std::string& what) {
     Take(what);
-}
-
-void LineWriter::Add(int64_t value) {
-    text_ += std::to_string(value);
-    text_ += "\r\n";
-}
-
-void LineWriter::Add(const std::string& text) {
-    text_ += text;
-    text_ += "\r\n";
-}
-
-void LineWriter::Commit(const std::string& path) const {
-    namespace fs = std::filesystem;
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) ThrowFileError(path, 0, "the file cannot be written (the folder may be missing)");
-        out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            ThrowFileError(path, 0, "writing the file failed (the disk may be full)");
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        ThrowFileError(path, 0, "the file cannot be replaced: " + ec.message());
-    }
 }

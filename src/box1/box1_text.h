@@ -1,5 +1,6 @@
 #pragma once
-// Reading and writing the box 1 text files: one decimal integer per line.
+// Reading the box 1 text files: one decimal integer per line (they are written with
+// IntLineWriter from app/int_lines.h).
 // The reader takes the whole file at once and walks its lines (CR LF or a bare LF); every
 // value is checked for form and range before the caller stores it anywhere.
 #include <cstdint>
@@ -33,17 +34,3 @@ private:
 // Parses one line as a decimal integer (spaces around it allowed); false when it is not one
 // or does not fit 32 bits.
 bool ParseDecimal(const std::string& text, int32_t& out);
-
-// Collects lines with CR LF ends and puts them in place through a temporary file and a
-// rename, so a failed write never leaves a half-written file behind.
-class LineWriter {
-public:
-    void Add(int64_t value);
-    void Add(const std::string& text);
-    // Throws GameFileError naming the file when it cannot be written.
-    void Commit(const std::string& path) const;
-    const std::string& text() const { return text_; }
-
-private:
-    std::string text_;
-};

@@ -2,6 +2,7 @@
 #include "box2/box2_level_file.h"
 
 #include "app/game_error.h"
+#include "app/int_lines.h"
 #include "box2/box2_text_io.h"
 
 namespace {

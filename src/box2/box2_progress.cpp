@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/game_error.h"
+#include "app/int_lines.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
 #include "box2/box2_text_io.h"

@@ -1,73 +1,19 @@
 #include "box2/box2_text_io.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <vector>
 
 #include "app/game_error.h"
 
 namespace {
 
-// One shared buffer each for writing and reading: a progress file is about 3 MB.
-std::string& WriteBuffer() {
-    static std::string buffer;
-    return buffer;
-}
-
+// One shared read buffer: a progress file is about 3 MB.
 std::vector<char>& ReadBuffer() {
     static std::vector<char> buffer;
     return buffer;
 }
 
 }  // namespace
-
-IntLineWriter::IntLineWriter() : buffer_(WriteBuffer()) {
-    buffer_.clear();
-    buffer_.reserve(3u << 20);
-}
-
-void IntLineWriter::Int(int32_t value) {
-    if (value >= 0 && value <= 9) {   // most lines of a progress file
-        const char line[3] = {static_cast<char>('0' + value), '\r', '\n'};
-        buffer_.append(line, 3);
-        return;
-    }
-    char digits[16];
-    int n = 0;
-    int64_t v = value;
-    const bool negative = v < 0;
-    if (negative) v = -v;
-    do {
-        digits[n++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v > 0);
-    if (negative) buffer_.push_back('-');
-    while (n > 0) buffer_.push_back(digits[--n]);
-    buffer_.append("\r\n", 2);
-}
-
-void IntLineWriter::Text(const char* text) {
-    buffer_.append(text);
-    buffer_.append("\r\n", 2);
-}
-
-void IntLineWriter::SaveAtomic(const std::string& path) const {
-    const std::string temp = path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) ThrowFileError(path, 0, "cannot be written");
-    const bool written = std::fwrite(buffer_.data(), 1, buffer_.size(), f) == buffer_.size();
-    const bool closed = std::fclose(f) == 0;
-    std::error_code ec;
-    if (!written || !closed) {
-        std::filesystem::remove(temp, ec);
-        ThrowFileError(path, 0, "writing failed");
-    }
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        ThrowFileError(path, 0, "cannot replace the file");
-    }
-}
 
 IntLineReader::IntLineReader(const std::string& path) : name_(path) {
     std::vector<char>& buffer = ReadBuffer();

@@ -1,24 +1,11 @@
 #pragma once
-// Plain text files of one decimal integer per line (CR LF), read and written in one go:
-// the whole file goes through one buffer, numbers are formatted and parsed by hand, and
-// no line allocates. Saves go to a temporary file that is renamed into place.
+// Reading the box 2 text files of one decimal integer per line (CR LF) in one go: the whole
+// file goes through one buffer, numbers are parsed by hand, and no line allocates. The strict
+// line form (no spaces, no plus sign) is box 2's own; the writer is shared by both boxes.
 #include <cstdint>
 #include <string>
-#include <vector>
 
-class IntLineWriter {
-public:
-    // The buffer is kept between uses, so repeated saves do not allocate again.
-    IntLineWriter();
-    void Int(int32_t value);
-    void Text(const char* text);
-    const std::string& text() const { return buffer_; }
-    // Writes the buffer to `path` through "path.tmp" and a rename; throws GameFileError.
-    void SaveAtomic(const std::string& path) const;
-
-private:
-    std::string& buffer_;
-};
+#include "app/int_lines.h"
 
 class IntLineReader {
 public:

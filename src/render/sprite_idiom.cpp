@@ -40,3 +40,13 @@ void rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_
         DrawPenTexel(pen, right, static_cast<int32_t>(y), color);
     }
 }
+
+void drawsetka(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t step, uint32_t colour) {
+    if (step <= 0) return;
+    for (int32_t k = 1; k <= (right - left) / step - 1; ++k)
+        for (int32_t m = 0; m <= (bottom - top) / 2; ++m)
+            DrawSheet(SurfacePen, 0, 0, 1, 1, left + k * step, top + 2 * m, colour);
+    for (int32_t k = 1; k <= (bottom - top) / step - 1; ++k)
+        for (int32_t m = 0; m <= (right - left) / 2; ++m)
+            DrawSheet(SurfacePen, 0, 0, 1, 1, left + 2 * m, top + k * step, colour);
+}

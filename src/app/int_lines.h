@@ -1,0 +1,23 @@
+#pragma once
+// Writing text files of one decimal integer per line (CR LF), the form of every level,
+// progress and position file of both boxes. Numbers are formatted by hand into one buffer
+// and the file is put in place through a temporary file and a rename, so a failed write never
+// leaves a half-written file behind.
+#include <cstdint>
+#include <string>
+
+class IntLineWriter {
+public:
+    // All writers share one buffer, kept between uses so repeated saves (a box 2 progress
+    // file is about 3 MB) do not allocate again; so only one writer may be in use at a time.
+    IntLineWriter();
+    void Int(int32_t value);
+    void Text(const char* text);
+    const std::string& text() const { return buffer_; }
+    // Writes the buffer to `path` through "path.tmp" and a rename; throws GameFileError
+    // naming `path` when it cannot be written or replaced.
+    void SaveAtomic(const std::string& path) const;
+
+private:
+    std::string& buffer_;
+};
