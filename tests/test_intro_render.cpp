@@ -12,6 +12,7 @@
 #include "platform/device.h"
 #include "platform/gl3d.h"
 #include "platform/image.h"
+#include "gl_window_test.h"
 #include "platform/window.h"
 #include "render/graphics.h"
 #include "render/model_store.h"
@@ -22,23 +23,11 @@ constexpr uint32_t Clear = 0xFF000080;
 
 int Luma(uint32_t c) { return (int((c >> 16) & 255) * 3 + int((c >> 8) & 255) * 6 + int(c & 255)) / 10; }
 
-class IntroGl : public ::testing::Test {
+class IntroGl : public GlWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        window_ = new plat::Window();
-        std::string error;
-        if (!window_->Create(plat::WindowOptions{true, true}, 320, 240, "intro test", error)) {
-            failure_ = error;
-            delete window_;
-            window_ = nullptr;
-        }
-    }
-    static void TearDownTestSuite() {
-        delete window_;
-        window_ = nullptr;
-    }
     void SetUp() override {
-        if (!window_) GTEST_SKIP() << "no GL window: " << failure_;
+        GlWindowTest::SetUp();
+        if (HasFatalFailure()) return;
         plat::PresentParams p;
         p.width = 200;
         p.height = 150;
@@ -89,16 +78,12 @@ protected:
     }
     uint32_t Centre() const { return pixels_[size_t(75) * 200 + 100] | 0xFF000000u; }
 
-    static plat::Window* window_;
-    static std::string failure_;
     std::unique_ptr<plat::Device> device_;
     std::unique_ptr<plat::VertexBuffer> vb_;
     std::unique_ptr<plat::IndexBuffer> ib_;
     std::vector<uint32_t> pixels_;
 };
 
-plat::Window* IntroGl::window_ = nullptr;
-std::string IntroGl::failure_;
 
 TEST_F(IntroGl, ClockwiseFacesAreDrawnAndCounterClockwiseOnesCulled) {
     DrawSquare(0, false, false);

@@ -12,27 +12,16 @@
 #include "platform/font.h"
 #include "platform/sprite.h"
 #include "platform/texture.h"
+#include "gl_window_test.h"
 #include "platform/window.h"
 
 namespace {
 
-class PlatformGlDraw : public ::testing::Test {
+class PlatformGlDraw : public GlWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        window_ = new plat::Window();
-        std::string error;
-        if (!window_->Create(plat::WindowOptions{true, true}, 320, 240, "gl test", error)) {
-            failure_ = error;
-            delete window_;
-            window_ = nullptr;
-        }
-    }
-    static void TearDownTestSuite() {
-        delete window_;
-        window_ = nullptr;
-    }
     void SetUp() override {
-        if (!window_) GTEST_SKIP() << "no GL window: " << failure_;
+        GlWindowTest::SetUp();
+        if (HasFatalFailure()) return;
     }
 
     // Back buffer of w x h, sprite mapping the 1280 x 1024 virtual screen onto it.
@@ -57,15 +46,11 @@ protected:
         return plat::Texture::FromImage(img, false);
     }
 
-    static plat::Window* window_;
-    static std::string failure_;
     std::unique_ptr<plat::Device> device_;
     std::unique_ptr<plat::Sprite> sprite_;
     std::vector<uint32_t> pixels_;
 };
 
-plat::Window* PlatformGlDraw::window_ = nullptr;
-std::string PlatformGlDraw::failure_;
 
 void ExpectNear(uint32_t got, uint32_t want, int tol = 3) {
     for (int shift = 0; shift < 32; shift += 8) {

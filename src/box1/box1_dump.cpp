@@ -46,14 +46,5 @@ void DumpBox1(StateDump& dump) {
     dump.SetRaw("g_box1PaletteCounts", IntRows(g_box1PaletteCounts));
     dump.SetRaw("g_box1Build", CellRows(g_box1Build));
     dump.SetRaw("g_box1Sample", CellRows(g_box1Sample));
-    dump.SetInt("g_fieldRect.left", g_fieldRect.left);
-    dump.SetInt("g_fieldRect.right", g_fieldRect.right);
-    dump.SetInt("g_fieldRect.top", g_fieldRect.top);
-    dump.SetInt("g_fieldRect.bottom", g_fieldRect.bottom);
-    dump.SetInt("g_levelLocked", g_levelLocked);
-    dump.SetInt("g_returning", g_returning);
-    dump.SetInt("g_dropResolved", g_dropResolved);
-    dump.SetInt("g_layerColour", g_layerColour);
-    dump.SetInt("g_pulseRising", g_pulseRising);
     dump.SetInt("g_missSoundState", g_missSoundState);
 }
