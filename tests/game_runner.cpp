@@ -57,3 +57,8 @@ std::string GameRunner::ReadFile(const std::string& relative) const {
 }
 
 bool GameRunner::Exists(const std::string& relative) const { return fs::exists(Path(relative)); }
+
+std::string DragScript(int fromX, int fromY, int toX, int toY) {
+    return "move " + std::to_string(fromX) + " " + std::to_string(fromY) + "\ndown left\nframes 1\nmove " +
+           std::to_string(toX) + " " + std::to_string(toY) + "\nframes 1\nup left\nframes 2\n";
+}

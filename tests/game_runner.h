@@ -33,3 +33,7 @@ public:
 private:
     std::string dir_;
 };
+
+// Script lines of one drag with the left button: press at the first point, carry the figure
+// to the second, let go, and give the drop a frame to settle.
+std::string DragScript(int fromX, int fromY, int toX, int toY);

@@ -14,12 +14,6 @@
 
 namespace {
 
-// "move X Y", "down left", "frames 1", "move X Y", "up left", "frames 2": one drag.
-std::string DragLines(int fromX, int fromY, int toX, int toY) {
-    return "move " + std::to_string(fromX) + " " + std::to_string(fromY) + "\ndown left\nframes 1\nmove " +
-           std::to_string(toX) + " " + std::to_string(toY) + "\nframes 1\nup left\nframes 2\n";
-}
-
 // Drag lines that build the sample of the level loaded in-process, from its palette.
 std::string BuildLines() {
     const LevelInfo& info = g_levelInfo[g_currentLevel];
@@ -34,7 +28,7 @@ std::string BuildLines() {
                 for (int j = 0; j < PaletteCols; ++j)
                     if (g_box1PaletteIds[i][j] == target.figure && used[i][j] < g_box1PaletteCounts[i][j]) {
                         ++used[i][j];
-                        lines += DragLines(128 + 32 * j + 16, 831 + 32 * i + 16, left + 32 * c + 16, top + 32 * r + 16);
+                        lines += DragScript(128 + 32 * j + 16, 831 + 32 * i + 16, left + 32 * c + 16, top + 32 * r + 16);
                         i = PaletteRows;
                         break;
                     }

@@ -12,11 +12,6 @@
 
 namespace {
 
-std::string DragLines(int fromX, int fromY, int toX, int toY) {
-    return "move " + std::to_string(fromX) + " " + std::to_string(fromY) + "\ndown left\nframes 1\nmove " +
-           std::to_string(toX) + " " + std::to_string(toY) + "\nframes 1\nup left\nframes 2\n";
-}
-
 // Drags for every sample origin of the level loaded in-process, layer by layer, each from a
 // palette cell with copies left. Aiming at a cell centre keeps a one-short landing inside it.
 std::string BuildLines() {
@@ -38,7 +33,7 @@ std::string BuildLines() {
                         if (copies != 255 && used[i][j] >= copies) continue;
                         ++used[i][j];
                         found = true;
-                        lines += DragLines(j * 16 + 1 + 8, i * 16 + 705 + 8, left + 16 * c + 8, top + 16 * r + 8);
+                        lines += DragScript(j * 16 + 1 + 8, i * 16 + 705 + 8, left + 16 * c + 8, top + 16 * r + 8);
                     }
                 EXPECT_TRUE(found) << "figure " << s.figure << " is not in the palette";
             }
