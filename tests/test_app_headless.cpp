@@ -134,6 +134,33 @@ TEST(HeadlessRun, AFatalErrorWritesTheLogAndEndsTheProgram) {
     EXPECT_EQ(game.ReadFile("Debug.txt"), "Not D3DXCreateTextureFromFile: The request completed successfully.\r\n");
 }
 
+TEST(HeadlessRun, ABrokenIntroModelIsNamedAndTheGameStillStarts) {
+    GameRunner game;
+    const std::string model = game.ReadFile("models/logo.x");
+    ASSERT_GT(model.size(), 4000u);
+    const std::string script =
+        "frames 2\n"
+        "expect g_gameStarted 1\n"
+        "expect FRunning -1\n"
+        "click\n"
+        "frames 1\n"
+        "expect g_introActive 0\n"
+        "expect g_screenState 0\n";
+    // A folder of its own instead of the shared link: first the model without its pictures...
+    std::filesystem::remove(game.Path("models"));
+    std::filesystem::create_directory(game.Path("models"));
+    std::ofstream(game.Path("models/logo.x"), std::ios::binary) << model;
+    GameRun run = game.Run(script, {"--no-vsync"});
+    EXPECT_EQ(run.exitCode, 0) << run.stdErr;
+    EXPECT_NE(run.stdErr.find("models/block1.png"), std::string::npos) << run.stdErr;
+    // ...then a model file cut off in the middle.
+    std::ofstream(game.Path("models/logo.x"), std::ios::binary | std::ios::trunc) << model.substr(0, 2000);
+    run = game.Run(script, {"--no-vsync"});
+    EXPECT_EQ(run.exitCode, 0) << run.stdErr;
+    EXPECT_NE(run.stdErr.find("logo.x\", line"), std::string::npos) << run.stdErr;
+    EXPECT_FALSE(game.Exists("Debug.txt"));
+}
+
 TEST(HeadlessRun, UsageAndBadOptions) {
     GameRunner game;
     GameRun run = game.Run("frames 1\n", {"--resolution", "640x480"});

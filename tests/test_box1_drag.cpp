@@ -206,3 +206,26 @@ TEST_F(Box1DragTest, PressingDuringTheFlightCatchesTheFigure) {
 }
 
 }  // namespace
+
+TEST_F(Box1DragTest, FigureNoPaletteListsLeavesTheBoardWhenRejected) {
+    Load(SmallLevel(2));
+    DragTo(0, 0, 0, 0);   // the last home set is that of figure 1 at (0, 0)
+    ASSERT_EQ(g_box1Build[0][0].figure, 1);
+    ASSERT_EQ(g_box1PaletteCounts[0][0], 1);
+    // A figure on the field that no palette cell lists (a progress file can hold one).
+    CoverFieldCells(g_box1Build, 9, 2, 2);
+    OverField(2, 2);
+    g_drag.state = DragHeld;
+    Frame();
+    ASSERT_EQ(g_drag.figure, 9);
+    Carry(40, 40);
+    LetGo();
+    FlyHome();
+    EXPECT_EQ(g_drag.figure, 0);
+    EXPECT_EQ(g_drag.state, DragIdle);
+    // Figure 1's palette cell is neither taken over nor given an extra copy.
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c) EXPECT_EQ(g_box1PaletteCells[r][c].figure, 1);
+    EXPECT_EQ(g_box1PaletteCounts[0][0], 1);
+    EXPECT_EQ(g_box1Build[2][2].figure, 0);
+}

@@ -186,3 +186,34 @@ TEST_F(Box2Test, LockedLevelTakesNothing) {
     EXPECT_EQ(g_drag.figure, 0);
     EXPECT_EQ(g_paletteCounts[0][0], 5);
 }
+
+TEST_F(Box2Test, LargestCountStaysWhenACopyFliesBack) {
+    Load(PaletteLevel(2147483647));
+    OverPalette(0, 0);
+    g_drag.state = DragHeld;
+    Frame();
+    ASSERT_EQ(g_drag.figure, 1);
+    Cursor(640, 690);
+    g_drag.state = DragReleased;
+    Frame();
+    FlyHome();
+    EXPECT_EQ(g_drag.state, DragIdle);
+    EXPECT_EQ(g_paletteCounts[0][0], 2147483647);
+    EXPECT_EQ(g_paletteCells[0][0].figure, 1);
+}
+
+TEST_F(Box2Test, LastLevelDoesNotMovePastTheTable) {
+    Box2TestLevel level;
+    level.palette = {{1, 0, 0, 1}};
+    level.sample = {{1, 1, 0, 0}};
+    Load(level, MaxLevel);
+    g_maxCompletedLevel = MaxLevel - 1;
+    PaletteToField(0, 0, 0, 0);
+    ASSERT_EQ(g_levelDone, 1);
+    g_levelDone = 2;   // the click
+    for (int n = 0; n < 3; ++n) Frame();
+    EXPECT_EQ(g_currentLevel, MaxLevel);
+    EXPECT_EQ(g_maxCompletedLevel, MaxLevel);
+    EXPECT_TRUE(std::filesystem::exists("save/k2/sk_100.dat"));
+    EXPECT_EQ(g_buildLayers[0][0][0].figure, 1) << "the solved picture stays";
+}

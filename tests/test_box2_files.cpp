@@ -273,3 +273,22 @@ TEST_F(Box2Test, ExportedPictureLoadsBackAsItsSample) {
                 }
             }
 }
+
+TEST_F(Box2Test, FailedLevelLoadNeverOverwritesProgress) {
+    Box2TestLevel level;
+    level.palette = {{1, 0, 0, 3}};
+    level.sample = {{1, 1, 4, 4}};   // an unsolved picture, so drops are taken
+    Load(level, 2);
+    PaletteToField(0, 0, 0, 0);
+    ASSERT_EQ(g_buildLayers[0][0][0].figure, 1);
+    SaveK2();
+    const std::string saved = ReadWhole("save/k2/sk_2.dat");
+    // The level file breaks: the load fails and leaves an empty board behind.
+    std::vector<std::string> broken = level.Lines();
+    broken[Box2SizeLine(1) - 1] = "65";   // build field width
+    WriteTextLines("levels/k2/level2.ini", broken);
+    EXPECT_NE(LoadError(), "");
+    EXPECT_EQ(g_buildLayers[0][0][0].figure, 0);
+    SaveK2();   // leaving the level (next, previous or back to the menu)
+    EXPECT_EQ(ReadWhole("save/k2/sk_2.dat"), saved);
+}

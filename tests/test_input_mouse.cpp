@@ -1,6 +1,8 @@
 // The mouse step of the frame logic: motion, clamping, buttons, drag state and the intro.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "app/game_state.h"
@@ -40,6 +42,24 @@ TEST_F(MouseStep, TheCursorStaysInsideTheScreen) {
     Step(-5000, -5000);
     EXPECT_EQ(g_cursorX, 0);
     EXPECT_EQ(g_cursorY, 0);
+}
+
+TEST_F(MouseStep, HugeReportsClampInsteadOfWrappingRound) {
+    g_cursorX = 600;
+    g_cursorY = 500;
+    Step(INT32_MAX, INT32_MAX);   // doubled, these leave the 32-bit range
+    EXPECT_EQ(g_cursorX, 1275);
+    EXPECT_EQ(g_cursorY, 1019);
+    Step(INT32_MIN, INT32_MIN);
+    EXPECT_EQ(g_cursorX, 0);
+    EXPECT_EQ(g_cursorY, 0);
+    // Motion gathered from many reports before a read saturates rather than turning negative.
+    input.AddMotion(INT32_MAX, 0);
+    input.AddMotion(INT32_MAX, 0);
+    int dx = 0, dy = 0;
+    input.TakeMotion(dx, dy);
+    EXPECT_EQ(dx, INT32_MAX);
+    EXPECT_EQ(dy, 0);
 }
 
 TEST_F(MouseStep, HoldingTheRightButtonFreezesTheCursor) {

@@ -154,3 +154,16 @@ TEST(SoundWav, DamagedFilesNeverReadOutsideThemselves) {
         }
     }
 }
+
+TEST(SoundWav, ADamagedRateNeverBlowsUpTheConversion) {
+    // A header claiming 1 sample per second would stretch 1,000 frames to 44 million; what is
+    // converted still covers the longest slot, keeps the samples, and stays a few seconds long.
+    WavLayout crawl{1, 1, 1, 16};
+    std::vector<uint8_t> data;
+    for (int i = 0; i < 1000; ++i) PutU16(data, 1234);
+    const auto out = EffectSamples(MakeWav(crawl, data), "crawl.wav");
+    EXPECT_GE(out.size(), 3u * 44100 * 4);
+    EXPECT_LE(out.size(), 10u * 44100 * 4);
+    EXPECT_EQ(SampleAt(out, 0), 1234);
+    EXPECT_EQ(SampleAt(out, out.size() / 2 - 1), 1234);
+}

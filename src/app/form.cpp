@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/error_log.h"
+#include "app/game_error.h"
 #include "app/options.h"
 #include "app/settings_dialog.h"
 #include "app/tables.h"
@@ -65,7 +66,15 @@ void TForm1::Button1Click() {
     }
     g_resolutionIndex = ComboBox1.itemIndex;
     g_vsync = g_options.vsync;
-    plat::HRESULT hr = InitD3D();
+    plat::HRESULT hr = plat::S_OK;
+    try {
+        hr = InitD3D();
+    } catch (const GameFileError& e) {
+        // A bad intro model is reported once the device and the pictures are made: it costs
+        // the intro, not the game, so the start goes on. Without the graphics objects it cannot.
+        if (!g_device || !g_sprite || !g_fontNormal || !g_fontSmall || !g_fontLarge || !g_maskTexture) throw;
+        ShowMessage(e.what(), "Стройлик");
+    }
     if (plat::Failed(hr)) WriteErrorLog(hr, "InitD3D");
     setstate();
     try {

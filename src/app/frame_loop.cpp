@@ -112,11 +112,14 @@ int FrameLogic() {
         g_clickLatch = 0;
         return 0;
     }
-    g_cursorX += 2 * mouse.lX;
-    if (g_cursorX >= CursorMaxX) g_cursorX = CursorMaxX;
-    if (g_cursorX < 0) g_cursorX = 0;
-    g_cursorY += 2 * mouse.lY;
-    if (g_cursorY >= CursorMaxY) g_cursorY = CursorMaxY;
-    if (g_cursorY < 0) g_cursorY = 0;
+    // In 64 bits: twice a large report must clamp, not wrap round.
+    int64_t x = int64_t(g_cursorX) + 2 * int64_t(mouse.lX);
+    if (x >= CursorMaxX) x = CursorMaxX;
+    if (x < 0) x = 0;
+    int64_t y = int64_t(g_cursorY) + 2 * int64_t(mouse.lY);
+    if (y >= CursorMaxY) y = CursorMaxY;
+    if (y < 0) y = 0;
+    g_cursorX = static_cast<int32_t>(x);
+    g_cursorY = static_cast<int32_t>(y);
     return 0;
 }

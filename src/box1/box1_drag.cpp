@@ -60,7 +60,8 @@ void ArriveHome() {
     const int32_t hc = (g_drag.homeX - PaletteLeft) / CellSize;
     const int32_t hr = (g_drag.homeY - PaletteTop) / CellSize;
     // A home that is no palette cell of this figure (a figure no palette lists) takes nothing back.
-    if (g_drag.homeX >= PaletteLeft && g_drag.homeY >= PaletteTop && FitsPalette(g_drag.figure, hr, hc)) {
+    if (g_drag.homeX >= PaletteLeft && g_drag.homeY >= PaletteTop && FitsPalette(g_drag.figure, hr, hc) &&
+        g_box1PaletteIds[hr][hc] == g_drag.figure) {
         CoverPaletteCells(g_drag.figure, hr, hc);
         if (g_box1PaletteCounts[hr][hc] != UnlimitedCount) g_box1PaletteCounts[hr][hc] += 1;
     }

@@ -39,6 +39,10 @@ extern LayerCell g_sampleLayers[LayerCount][GridSize][GridSize];
 // [x][y]: index x * 700 + y, the order the progress file stores it in.
 extern uint8_t g_pixelMask[MaskCols][MaskRows];
 
+// Number of the level whose file filled the board, 0 when the last load failed. Progress is
+// only written for a board that really belongs to the current level.
+extern int32_t g_box2BoardLevel;
+
 // Figure size in cells (0 for ids outside 1..162).
 int FigureCols(int32_t figure);
 int FigureRows(int32_t figure);

@@ -37,6 +37,14 @@ void scanlevelcomplete2() {
         Pulse();
     }
     if (g_levelDone >= 2 && info->freeBuild == 0) {
+        // The last level has no next one: the work is kept and the solved picture stays.
+        if (g_currentLevel >= MaxLevel) {
+            if (g_currentLevel > g_maxCompletedLevel) {
+                SaveK2();
+                g_maxCompletedLevel = g_currentLevel;
+            }
+            return;
+        }
         SaveK2();
         if (g_currentLevel > g_maxCompletedLevel) g_maxCompletedLevel = g_currentLevel;
         g_currentLevel = g_currentLevel + 1;

@@ -1,6 +1,8 @@
 // Taking figures from the palette or the field, carrying, dropping and flying back.
 #include "box2/box2_drag.h"
 
+#include <cstdint>
+
 #include "box1/box1.h"
 #include "box2/box2_board.h"
 #include "render/sprite_idiom.h"
@@ -95,7 +97,9 @@ void FlyBack() {
         if (home) {
             for (int dr = 0; dr < FigureRows(figure); ++dr)
                 for (int dc = 0; dc < FigureCols(figure); ++dc) g_paletteCells[orow + dr][oc + dc] = CellRef{figure, oc, orow};
-            if (g_paletteCounts[orow][oc] != UnlimitedCount) ++g_paletteCounts[orow][oc];
+            // Counts are any number in a file; the largest one cannot grow any further.
+            int32_t& count = g_paletteCounts[orow][oc];
+            if (count != UnlimitedCount && count < INT32_MAX) ++count;
         }
         DrawFigure(figure, g_drag.x, g_drag.y, kWhite);
         g_drag.figure = 0;

@@ -6,9 +6,12 @@
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
 
+int32_t g_box2BoardLevel = 0;
+
 void loadlevels2() {
     ClearBoard2();
     ResetPlayState2();
+    g_box2BoardLevel = 0;
     const int level = g_currentLevel;
     const std::string path = LevelFileName2(level);
     // Level numbers index g_levelInfo: past the last entry there is no level to show.
@@ -17,6 +20,7 @@ void loadlevels2() {
     static Box2LevelData data;   // large; kept between loads
     ReadLevelFile2(path, data);
     ApplyLevel2(data, level);
+    g_box2BoardLevel = level;
     std::error_code ec;
     if (std::filesystem::exists(SaveFileName2(level), ec)) loadsavedlevel2();
 }

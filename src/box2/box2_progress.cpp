@@ -74,6 +74,8 @@ void SaveK2() {
     const std::string path = SavePathFor(level);
     const LevelInfo* info = CurrentLevelInfo();
     if (!info) ThrowFileError(path, 0, "level " + std::to_string(level) + " is outside 1.." + std::to_string(MaxLevel));
+    // An empty board left by a failed load must not overwrite the player's work.
+    if (g_box2BoardLevel != level) return;
     std::error_code ec;
     std::filesystem::create_directories(kSaveFolder, ec);
 

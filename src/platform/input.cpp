@@ -2,6 +2,7 @@
 #include "platform/input.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -45,9 +46,19 @@ InputSource& InputSource::Get() {
     return source;
 }
 
+namespace {
+// Motion gathered over many events (or while nobody reads it) stays in range instead of wrapping.
+int SaturatingAdd(int a, int b) {
+    const int64_t sum = int64_t(a) + b;
+    if (sum > INT32_MAX) return INT32_MAX;
+    if (sum < INT32_MIN) return INT32_MIN;
+    return static_cast<int>(sum);
+}
+}  // namespace
+
 void InputSource::AddMotion(int dx, int dy) {
-    dx_ += dx;
-    dy_ += dy;
+    dx_ = SaturatingAdd(dx_, dx);
+    dy_ = SaturatingAdd(dy_, dy);
 }
 
 void InputSource::SetButton(int index, bool down) {

@@ -12,6 +12,9 @@ constexpr uint16_t kFormatPcm = 1;
 constexpr uint16_t kFormatFloat = 3;
 constexpr uint16_t kFormatExtensible = 0xFFFE;
 constexpr uint32_t kSlotRate = 44100;
+// No slot holds more than a few seconds; converting more would only be cut off again, and a
+// damaged header (a rate of a few samples per second) must not ask for gigabytes.
+constexpr uint64_t kMaxConvertedFrames = uint64_t(kSlotRate) * 10;
 
 uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 uint32_t U32(const uint8_t* p) {
@@ -120,7 +123,8 @@ bool ConvertToSlotFormat(const uint8_t* data, size_t bytes, const WavFormat& f, 
         return ReadSample(data + frame * f.blockAlign + static_cast<size_t>(c) * sampleBytes, f);
     };
     // Linear interpolation between neighbouring frames is plenty for short effects.
-    const size_t outFrames = static_cast<size_t>(static_cast<uint64_t>(inFrames) * kSlotRate / f.samplesPerSec);
+    const size_t outFrames = static_cast<size_t>(
+        std::min<uint64_t>(static_cast<uint64_t>(inFrames) * kSlotRate / f.samplesPerSec, kMaxConvertedFrames));
     out.assign(outFrames * 4, 0);
     const double step = static_cast<double>(f.samplesPerSec) / kSlotRate;
     for (size_t i = 0; i < outFrames; ++i) {

@@ -24,8 +24,8 @@ bool FindWavData(const uint8_t* file, size_t size, size_t& start, uint32_t& coun
 // True when the samples can be copied into a slot as they are.
 bool IsSlotFormat(const WavFormat& format);
 
-// Converts samples to 44,100 Hz stereo 16-bit. Returns false for encodings it cannot read
-// (compressed formats), with the reason in `why`.
+// Converts samples to 44,100 Hz stereo 16-bit, at most ten seconds of them. Returns false
+// for encodings it cannot read (compressed formats), with the reason in `why`.
 bool ConvertToSlotFormat(const uint8_t* data, size_t bytes, const WavFormat& format, std::vector<uint8_t>& out,
                          std::string& why);
 
