@@ -29,60 +29,54 @@ void DrawFrame(plat::Sprite& sprite, const plat::Texture* pen) {
     sprite.End();
 }
 
-void BM_SpriteOnePixelDrawsGl(benchmark::State& state) {
+// A headless window with an 800 x 600 back buffer and the game's 800 x 600 sprite scaling.
+struct GlTarget {
     plat::Window window;
-    std::string error;
-    if (!window.Create(plat::WindowOptions{true, true}, 320, 240, "bench", error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
-    {
+    std::unique_ptr<plat::Device> device;
+    std::unique_ptr<plat::Sprite> sprite;
+
+    // False (and the benchmark marked skipped) when no GL device can be made.
+    bool Open(benchmark::State& state, int multiSample) {
+        std::string error;
+        if (!window.Create(plat::WindowOptions{true, true}, 320, 240, "bench", error)) {
+            state.SkipWithError(error.c_str());
+            return false;
+        }
         plat::PresentParams p;
         p.width = 800;
         p.height = 600;
-        p.multiSample = int(state.range(0));
+        p.multiSample = multiSample;
         p.vsync = false;
-        std::unique_ptr<plat::Device> device;
-        std::unique_ptr<plat::Sprite> sprite;
         if (plat::Device::Create(window, p, device) != plat::S_OK || plat::Sprite::Create(device.get(), sprite) != plat::S_OK) {
             state.SkipWithError("no device");
-            return;
+            return false;
         }
         sprite->SetTransform(plat::MatrixScaling(0.625f, 0.585f, 1));
-        auto pen = Pen();
-        std::vector<uint32_t> one;
-        for (auto _ : state) {
-            device->BeginScene();
-            DrawFrame(*sprite, pen.get());
-            device->EndScene();
-            // Wait for the GPU so the time includes the rasterising, not only the submission.
-            device->ReadBackBuffer(one);
-        }
-        state.SetItemsProcessed(state.iterations() * DrawsPerFrame);
+        return true;
     }
+};
+
+void BM_SpriteOnePixelDrawsGl(benchmark::State& state) {
+    GlTarget gl;
+    if (!gl.Open(state, int(state.range(0)))) return;
+    auto pen = Pen();
+    std::vector<uint32_t> one;
+    for (auto _ : state) {
+        gl.device->BeginScene();
+        DrawFrame(*gl.sprite, pen.get());
+        gl.device->EndScene();
+        // Wait for the GPU so the time includes the rasterising, not only the submission.
+        gl.device->ReadBackBuffer(one);
+    }
+    state.SetItemsProcessed(state.iterations() * DrawsPerFrame);
 }
 BENCHMARK(BM_SpriteOnePixelDrawsGl)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
 
 void BM_SpriteOnePixelDrawsGlSubmitOnly(benchmark::State& state) {
-    plat::Window window;
-    std::string error;
-    if (!window.Create(plat::WindowOptions{true, true}, 320, 240, "bench", error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
-    plat::PresentParams p;
-    p.width = 800;
-    p.height = 600;
-    p.vsync = false;
-    std::unique_ptr<plat::Device> device;
-    std::unique_ptr<plat::Sprite> sprite;
-    if (plat::Device::Create(window, p, device) != plat::S_OK || plat::Sprite::Create(device.get(), sprite) != plat::S_OK) {
-        state.SkipWithError("no device");
-        return;
-    }
-    sprite->SetTransform(plat::MatrixScaling(0.625f, 0.585f, 1));
+    GlTarget gl;
+    if (!gl.Open(state, 0)) return;
     auto pen = Pen();
-    for (auto _ : state) DrawFrame(*sprite, pen.get());
+    for (auto _ : state) DrawFrame(*gl.sprite, pen.get());
     state.SetItemsProcessed(state.iterations() * DrawsPerFrame);
 }
 BENCHMARK(BM_SpriteOnePixelDrawsGlSubmitOnly)->Unit(benchmark::kMillisecond);
