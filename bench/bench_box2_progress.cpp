@@ -2,6 +2,8 @@
 // std::ofstream line writer and a std::getline + std::stoi reader of the same file.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -37,7 +39,13 @@ struct Scratch {
             g_paletteCells[0][c] = CellRef{85, c, 0};
             g_paletteCounts[0][c] = 255;
         }
+        // The board above stands for a loaded level 1: saves are only written for a loaded board.
+        g_box2BoardLevel = 1;
         SaveK2();
+        if (!std::filesystem::exists("save/k2/sk_1.dat")) {
+            std::fprintf(stderr, "bench: SaveK2 wrote no progress file\n");
+            std::exit(1);
+        }
     }
     ~Scratch() {
         std::filesystem::current_path(previous);
