@@ -10,9 +10,10 @@
 
 #include "app/form.h"
 #include "app/frame_loop.h"
-#include "app/game_state.h"
-#include "app/tables.h"
-#include "app/timing.h"
+#include "core/game_state.h"
+#include "core/tables.h"
+#include "app/game_ini.h"
+#include "core/timing.h"
 #include "game_runner.h"
 #include "input/input.h"
 #include "platform/clock.h"

@@ -12,7 +12,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/options.h"
+#include "core/options.h"
 #include "platform/audio.h"
 #include "sound/effects.h"
 #include "sound/media_channels.h"

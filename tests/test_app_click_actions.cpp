@@ -7,7 +7,7 @@
 
 #include "app/form.h"
 #include "app/frame_loop.h"
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "game_driver.h"

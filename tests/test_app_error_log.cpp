@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/error_log.h"
-#include "app/game_error.h"
+#include "core/error_log.h"
+#include "core/game_error.h"
 #include "app/form.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include <unistd.h>
 
-#include "app/game_error.h"
-#include "app/int_lines.h"
+#include "core/game_error.h"
+#include "core/int_lines.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/options.h"
+#include "core/options.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "app/form.h"
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "app/script.h"
 #include "game_driver.h"
 #include "input/input.h"

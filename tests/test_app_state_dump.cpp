@@ -1,8 +1,8 @@
 // The state dump: nested JSON from dotted paths, lookups, and the shell's values.
 #include <gtest/gtest.h>
 
-#include "app/game_state.h"
-#include "app/state_dump.h"
+#include "core/game_state.h"
+#include "core/state_dump.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "app/tables.h"
+#include "core/tables.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The clock, its rate and the animation step test.
 #include <gtest/gtest.h>
 
-#include "app/timing.h"
+#include "core/timing.h"
 #include "platform/clock.h"
 
 namespace {

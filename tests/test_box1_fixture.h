@@ -13,9 +13,9 @@
 
 #include <unistd.h>
 
-#include "app/game_error.h"
-#include "app/game_state.h"
-#include "app/tables.h"
+#include "core/game_error.h"
+#include "core/game_state.h"
+#include "core/tables.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "game_driver.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/game_state.h"
-#include "app/tables.h"
+#include "core/game_state.h"
+#include "core/tables.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "game_runner.h"

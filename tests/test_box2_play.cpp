@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/game_state.h"
-#include "app/tables.h"
+#include "core/game_state.h"
+#include "core/tables.h"
 #include "box2/box2_board.h"
 #include "game_driver.h"
 #include "platform/image.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/game_state.h"
-#include "app/tables.h"
+#include "core/game_state.h"
+#include "core/tables.h"
 #include "box2/box2.h"
 #include "box2/box2_board.h"
 #include "game_runner.h"

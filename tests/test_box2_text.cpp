@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 #include "box2/box2_text_io.h"
 
 namespace {

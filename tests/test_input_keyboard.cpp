@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "game_driver.h"
 #include "input/input.h"
 #include "platform/input.h"

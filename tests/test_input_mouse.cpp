@@ -5,7 +5,7 @@
 
 #include "app/form.h"
 #include "app/frame_loop.h"
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "game_driver.h"
 #include "platform/input.h"
 

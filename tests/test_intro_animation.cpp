@@ -2,8 +2,8 @@
 // intro ends on the frame that shows key 250 (never for a model without enough keys).
 #include <gtest/gtest.h>
 
-#include "app/game_state.h"
-#include "app/timing.h"
+#include "core/game_state.h"
+#include "core/timing.h"
 #include "platform/clock.h"
 #include "render/graphics.h"
 #include "render/model.h"

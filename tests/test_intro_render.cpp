@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "game_runner.h"
 #include "platform/device.h"
 #include "platform/gl3d.h"

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/game_state.h"
-#include "app/state_dump.h"
+#include "core/game_state.h"
+#include "core/state_dump.h"
 #include "game_driver.h"
 #include "menus/menus.h"
 #include "render/graphics.h"

@@ -6,8 +6,8 @@
 #include <locale>
 #include <sstream>
 
-#include "app/game_error.h"
-#include "app/timing.h"
+#include "core/game_error.h"
+#include "core/timing.h"
 #include "render/model.h"
 #include "render/model_store.h"
 #include "test_model_fixture.h"

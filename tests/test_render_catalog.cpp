@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 #include "render/graphics.h"
 #include "render/texture_catalog.h"
 

@@ -1,5 +1,5 @@
 // The seven effect slots: their sizes, loading before each play, and what the mixer plays.
-#include "app/game_error.h"
+#include "core/game_error.h"
 #include "sound/wav_data.h"
 #include "sound_test_util.h"
 

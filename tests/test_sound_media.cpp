@@ -1,6 +1,6 @@
 // Media channels: loading, the end-of-stream handling each frame, rewinding, messages.
-#include "app/game_state.h"
-#include "app/state_dump.h"
+#include "core/game_state.h"
+#include "core/state_dump.h"
 #include "sound_test_util.h"
 
 using namespace soundtest;

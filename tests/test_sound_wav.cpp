@@ -2,7 +2,7 @@
 #include <cstring>
 #include <random>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 #include "sound/wav_data.h"
 #include "sound_test_util.h"
 

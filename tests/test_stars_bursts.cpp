@@ -6,8 +6,8 @@
 #include <numbers>
 #include <vector>
 
-#include "app/state_dump.h"
-#include "app/timing.h"
+#include "core/state_dump.h"
+#include "core/timing.h"
 #include "platform/clock.h"
 #include "render/graphics.h"
 #include "render/stars.h"

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/tables.h"
+#include "core/tables.h"
 #include "gen_box2_shapes.h"
 #include "generators.h"
 

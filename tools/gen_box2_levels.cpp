@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/tables.h"
+#include "core/tables.h"
 #include "box2/box2_board.h"
 #include "box2/box2_level_file.h"
 #include "box2/box2_text_io.h"

@@ -3,14 +3,15 @@
 
 #include <exception>
 
-#include "app/error_log.h"
-#include "app/game_error.h"
-#include "app/options.h"
+#include "core/error_log.h"
+#include "core/game_error.h"
+#include "core/options.h"
 #include "app/settings_dialog.h"
-#include "app/tables.h"
-#include "app/timing.h"
+#include "core/tables.h"
+#include "app/game_ini.h"
+#include "core/timing.h"
 #include "app/frame_loop.h"
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/model.h"
@@ -19,9 +20,25 @@
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1() { SetUpDialogControls(*this); }
+namespace {
+void CloseFormOnFatalError() {
+    if (Form1) {
+        Form1->Close();
+        Form1->FormDestroy();
+    }
+}
+}  // namespace
 
-TForm1::~TForm1() = default;
+TForm1::TForm1() {
+    SetUpDialogControls(*this);
+    g_fatalWindowClose = CloseFormOnFatalError;
+    g_restoreDevice = RebuildGraphicsDevice;
+    g_inputDevices = this;
+}
+
+TForm1::~TForm1() {
+    if (g_inputDevices == this) g_inputDevices = nullptr;
+}
 
 void ResolutionSize(int index, int& width, int& height) {
     switch (index) {

@@ -24,10 +24,9 @@ struct DialogComboBox : DialogControl {
     bool dropped = false;   // the list is open
 };
 
-// The input system object: nothing to hold on this platform but its existence.
-struct DirectInputObject {};
+#include "input/input.h"
 
-class TForm1 {
+class TForm1 : public InputDevices {
 public:
     TForm1();
     ~TForm1();
@@ -41,9 +40,6 @@ public:
     DialogControl Label1;
     DialogComboBox ComboBox1;
 
-    std::unique_ptr<DirectInputObject> FDInput;
-    std::unique_ptr<plat::MouseDevice> FMouseDevice;
-    std::unique_ptr<plat::KeyboardDevice> FKeyboardDevice;
     int32_t FRunning = 0;   // -1 while frames are drawn
 
     // Window events.

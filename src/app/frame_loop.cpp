@@ -1,9 +1,9 @@
 // The idle pass: device test, one frame of the current screen, keyboard, mouse logic.
 #include "app/frame_loop.h"
 
-#include "app/error_log.h"
+#include "core/error_log.h"
 #include "app/form.h"
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "input/input.h"
@@ -37,7 +37,7 @@ void TForm1::ApplicationEvents1Idle(bool& Done) {
     Done = false;
 }
 
-plat::HRESULT RestoreDevice() {
+plat::HRESULT RebuildGraphicsDevice() {
     cleanup();
     plat::HRESULT hr = InitD3D();
     ++g_deviceRebuilds;

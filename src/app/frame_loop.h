@@ -9,8 +9,8 @@ void RenderFrame();
 // The screen contents of a frame through g_sprite: screen of g_screenState, version text,
 // cursor. RenderFrame calls it between the scene's begin and end; tests call it alone.
 void DrawFrameContents();
-// cleanup, then InitD3D; a failure is fatal ("InitD3D").
-plat::HRESULT RestoreDevice();
+// cleanup, then InitD3D; a failure is fatal ("InitD3D"). RestoreDevice reaches it.
+plat::HRESULT RebuildGraphicsDevice();
 // The mouse step and the click dispatch. Returns 0.
 int FrameLogic();
 // The click-action table: runs the first action whose condition holds. Returns the row

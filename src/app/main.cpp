@@ -4,12 +4,12 @@
 #include <exception>
 #include <string>
 
-#include "app/error_log.h"
+#include "core/error_log.h"
 #include "app/form.h"
 #include "app/frame_loop.h"
-#include "app/game_error.h"
-#include "app/game_state.h"
-#include "app/options.h"
+#include "core/game_error.h"
+#include "core/game_state.h"
+#include "core/options.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
 #include "platform/clock.h"

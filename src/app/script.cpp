@@ -9,8 +9,8 @@
 #include <stb_image_write.h>
 
 #include "app/form.h"
-#include "app/game_state.h"
-#include "app/state_dump.h"
+#include "core/game_state.h"
+#include "core/state_dump.h"
 #include "platform/device.h"
 #include "platform/input.h"
 #include "render/graphics.h"

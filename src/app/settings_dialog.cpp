@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/form.h"
-#include "app/options.h"
+#include "core/options.h"
 #include "platform/device.h"
 #include "platform/font.h"
 #include "platform/input.h"

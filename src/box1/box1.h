@@ -1,6 +1,6 @@
 #pragma once
 // Box 1: 32-pixel cells, 28 figures, one layer.
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 void loadlevels();
 void drawlevelskorobka1();

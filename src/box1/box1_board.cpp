@@ -1,6 +1,6 @@
 #include "box1/box1_board.h"
 
-#include "app/tables.h"
+#include "core/tables.h"
 
 int32_t g_box1PaletteIds[PaletteRows][PaletteCols];
 CellRef g_box1PaletteCells[PaletteRows][PaletteCols];

@@ -3,7 +3,7 @@
 // figure geometry every box 1 step needs. Grids are indexed [row][column].
 #include <cstdint>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 constexpr int CellSize = 32;
 constexpr int PaletteRows = 6;

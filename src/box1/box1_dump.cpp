@@ -1,7 +1,7 @@
 // The box 1 part of the state dump: the current level's header and the whole board.
 #include <string>
 
-#include "app/state_dump.h"
+#include "core/state_dump.h"
 #include "box1/box1_board.h"
 
 namespace {

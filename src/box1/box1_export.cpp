@@ -2,7 +2,7 @@
 // picture built in the game can become a level.
 #include <string>
 
-#include "app/int_lines.h"
+#include "core/int_lines.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"

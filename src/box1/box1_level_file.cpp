@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app/game_error.h"
-#include "app/int_lines.h"
+#include "core/game_error.h"
+#include "core/int_lines.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 
 NumberLines NumberLines::FromFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

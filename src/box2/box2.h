@@ -1,6 +1,6 @@
 #pragma once
 // Box 2: 16-pixel cells, 162 figures in three layers, per-pixel collision.
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 void loadlevels2();
 void drawlevelskorobka2();

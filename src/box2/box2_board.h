@@ -4,8 +4,8 @@
 // the drop). Tests and the level generator use these directly.
 #include <cstdint>
 
-#include "app/game_state.h"
-#include "app/tables.h"
+#include "core/game_state.h"
+#include "core/tables.h"
 #include "platform/image.h"
 
 constexpr int PaletteRows = 20;

@@ -1,7 +1,7 @@
 // The box 2 board in the state dump.
 #include <string>
 
-#include "app/state_dump.h"
+#include "core/state_dump.h"
 #include "box2/box2_board.h"
 
 namespace {

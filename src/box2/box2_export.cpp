@@ -1,7 +1,7 @@
 // savemap2: the current board as a new level file, the built picture as its sample.
 #include <algorithm>
 
-#include "app/int_lines.h"
+#include "core/int_lines.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
 #include "box2/box2_text_io.h"

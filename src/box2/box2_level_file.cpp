@@ -1,8 +1,8 @@
 // Box 2 level files: read, check, write and apply.
 #include "box2/box2_level_file.h"
 
-#include "app/game_error.h"
-#include "app/int_lines.h"
+#include "core/game_error.h"
+#include "core/int_lines.h"
 #include "box2/box2_text_io.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "box2/box2_board.h"
 
 class IntLineWriter;

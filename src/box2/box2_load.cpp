@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/game_error.h"
-#include "app/int_lines.h"
+#include "core/game_error.h"
+#include "core/int_lines.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
 #include "box2/box2_text_io.h"

@@ -2,7 +2,6 @@
 // fields and placed figures, then the drag step and the completion check.
 #include <iterator>
 
-#include "app/frame_loop.h"
 #include "box2/box2.h"
 #include "box2/box2_board.h"
 #include "box2/box2_drag.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 
 namespace {
 

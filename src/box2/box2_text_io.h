@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/int_lines.h"
+#include "core/int_lines.h"
 
 class IntLineReader {
 public:

@@ -3,36 +3,36 @@
 
 #include <memory>
 
-#include "app/error_log.h"
-#include "app/form.h"
-#include "app/game_state.h"
+#include "core/error_log.h"
+#include "core/game_state.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 
 uint8_t g_keys[256] = {};
+InputDevices* g_inputDevices = nullptr;
 
 plat::HRESULT CreateMouse() {
-    if (!Form1) return plat::E_FAIL;
-    Form1->FDInput = std::make_unique<DirectInputObject>();
-    Form1->FMouseDevice = std::make_unique<plat::MouseDevice>();
-    plat::HRESULT hr = Form1->FMouseDevice->Acquire();
+    if (!g_inputDevices) return plat::E_FAIL;
+    g_inputDevices->FDInput = std::make_unique<DirectInputObject>();
+    g_inputDevices->FMouseDevice = std::make_unique<plat::MouseDevice>();
+    plat::HRESULT hr = g_inputDevices->FMouseDevice->Acquire();
     return plat::Failed(hr) ? hr : plat::S_OK;
 }
 
 plat::HRESULT CreateKeyboard() {
-    if (!Form1) return plat::E_FAIL;
+    if (!g_inputDevices) return plat::E_FAIL;
     // A fresh input object; the mouse made with the previous one stays valid.
-    Form1->FDInput = std::make_unique<DirectInputObject>();
-    Form1->FKeyboardDevice = std::make_unique<plat::KeyboardDevice>();
-    plat::HRESULT hr = Form1->FKeyboardDevice->Acquire();
+    g_inputDevices->FDInput = std::make_unique<DirectInputObject>();
+    g_inputDevices->FKeyboardDevice = std::make_unique<plat::KeyboardDevice>();
+    plat::HRESULT hr = g_inputDevices->FKeyboardDevice->Acquire();
     return plat::Failed(hr) ? hr : plat::S_OK;
 }
 
 void ReadKeyboard() {
-    if (!Form1 || !Form1->FKeyboardDevice) return;
-    plat::HRESULT hr = Form1->FKeyboardDevice->GetDeviceState(g_keys);
+    if (!g_inputDevices || !g_inputDevices->FKeyboardDevice) return;
+    plat::HRESULT hr = g_inputDevices->FKeyboardDevice->GetDeviceState(g_keys);
     if (plat::Failed(hr)) {
-        Form1->FKeyboardDevice->Acquire();
+        g_inputDevices->FKeyboardDevice->Acquire();
         WriteErrorLog(hr, "DIERR_INPUTLOST");
     }
     if (g_keys[plat::DIK::S] == 0x80) {

@@ -1,7 +1,7 @@
 // The main menu: the two boxes as large pictures, the quit button, a cloud of stars over
 // the hovered box (or a band of stars along the bottom when nothing is hovered).
-#include "app/game_state.h"
-#include "app/state_dump.h"
+#include "core/game_state.h"
+#include "core/state_dump.h"
 #include "input/input.h"
 #include "menus/menu_screen.h"
 #include "menus/menus.h"

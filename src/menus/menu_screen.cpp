@@ -1,7 +1,6 @@
 #include "menus/menu_screen.h"
 
-#include "app/frame_loop.h"
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "render/graphics.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"

@@ -1,5 +1,5 @@
 // The start selection screen of a box: a new game, or (when a save exists) continue.
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "menus/menu_screen.h"
 #include "menus/menus.h"
 #include "render/sprite_idiom.h"

@@ -6,9 +6,9 @@
 #include <exception>
 #include <filesystem>
 
-#include "app/error_log.h"
-#include "app/game_error.h"
-#include "app/game_state.h"
+#include "core/error_log.h"
+#include "core/game_error.h"
+#include "core/game_state.h"
 #include "platform/image.h"
 #include "render/model.h"
 #include "render/texture_catalog.h"
@@ -119,6 +119,10 @@ void DrawLoadingScreen() {
 }  // namespace
 
 plat::Matrix ResolutionScaling() { return plat::MatrixScaling(g_scaleX, g_scaleY, g_scaleZ); }
+
+plat::HRESULT (*g_restoreDevice)() = nullptr;
+
+plat::HRESULT RestoreDevice() { return g_restoreDevice ? g_restoreDevice() : plat::S_OK; }
 
 plat::HRESULT InitD3D() {
     if (g_screenState == ScreenMainMenu) StartMenuMusic();

@@ -26,6 +26,10 @@ extern int g_resolutionIndex;      // the dialog's choice: 0 800x600, 1 1024x768
 extern bool g_vsync;
 
 plat::HRESULT InitD3D();
+// Rebuilds the device after a failed scene or sprite begin (release, then InitD3D; a
+// failure is fatal). The shell sets the rebuild; without it this does nothing.
+plat::HRESULT RestoreDevice();
+extern plat::HRESULT (*g_restoreDevice)();
 void setstate();
 // The sprite transform that maps the virtual screen onto the back buffer.
 plat::Matrix ResolutionScaling();

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "render/graphics.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"

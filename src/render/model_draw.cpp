@@ -3,11 +3,10 @@
 // star set twinkling over it.
 #include <cstring>
 
-#include "app/error_log.h"
-#include "app/frame_loop.h"
-#include "app/game_state.h"
-#include "app/tables.h"
-#include "app/timing.h"
+#include "core/error_log.h"
+#include "core/game_state.h"
+#include "core/tables.h"
+#include "core/timing.h"
 #include "platform/gl3d.h"
 #include "render/graphics.h"
 #include "render/model.h"

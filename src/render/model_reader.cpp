@@ -13,8 +13,8 @@
 #include <string_view>
 #include <utility>
 
-#include "app/game_error.h"
-#include "app/timing.h"
+#include "core/game_error.h"
+#include "core/timing.h"
 #include "render/graphics.h"
 #include "render/model.h"
 #include "render/model_store.h"

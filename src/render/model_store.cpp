@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "app/state_dump.h"
+#include "core/state_dump.h"
 
 std::vector<ModelVertex> g_modelVertices;
 std::vector<ModelFace> g_modelFaces;

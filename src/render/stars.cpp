@@ -7,8 +7,8 @@
 #include <numbers>
 #include <string>
 
-#include "app/state_dump.h"
-#include "app/timing.h"
+#include "core/state_dump.h"
+#include "core/timing.h"
 #include "platform/matrix.h"
 #include "render/graphics.h"
 #include "render/sprite_idiom.h"

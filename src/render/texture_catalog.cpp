@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/error_log.h"
-#include "app/game_error.h"
+#include "core/error_log.h"
+#include "core/game_error.h"
 #include "platform/image.h"
 #include "render/graphics.h"
 

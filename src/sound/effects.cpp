@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/game_error.h"
-#include "app/options.h"
+#include "core/game_error.h"
+#include "core/options.h"
 #include "render/graphics.h"
 #include "sound/sound.h"
 #include "sound/wav_data.h"

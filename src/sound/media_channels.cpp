@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "app/game_state.h"
-#include "app/options.h"
-#include "app/state_dump.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "core/state_dump.h"
 #include "platform/window.h"
 #include "render/graphics.h"
 #include "sound/effects.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
 // The fatal-error log: one line in "Debug.txt", then the window goes away.
-#include "app/error_log.h"
+#include "core/error_log.h"
 
 #include <cstdio>
 
-#include "app/form.h"
-#include "app/game_error.h"
+#include "core/game_error.h"
 
 namespace {
 
@@ -129,6 +128,8 @@ constexpr ErrorRow kErrorTable[] = {
 
 }  // namespace
 
+void (*g_fatalWindowClose)() = nullptr;
+
 const char* ErrorText(int32_t code) {
     const uint32_t key = static_cast<uint32_t>(code);
     for (const ErrorRow& row : kErrorTable)
@@ -149,9 +150,6 @@ void WriteErrorLog(int32_t code, const std::string& message) {
     const bool closed = std::fclose(f) == 0;
     if (!written || !closed) ThrowFileError("Debug.txt", 0, "cannot be written");
     // The window goes: it is closed and destroyed, which releases every device object.
-    if (Form1) {
-        Form1->Close();
-        Form1->FormDestroy();
-    }
+    if (g_fatalWindowClose) g_fatalWindowClose();
     throw FatalErrorExit{line};
 }

@@ -1,12 +1,7 @@
 // The constant tables filled once at start-up.
-#include "app/tables.h"
+#include "core/tables.h"
 
-#include <cstdlib>
-
-#include "app/game_state.h"
-#include "app/options.h"
-#include "render/stars.h"
-#include "platform/clock.h"
+#include "core/game_state.h"
 
 std::array<Box1Figure, Box1FigureCount + 1> g_box1Figures{};
 std::array<Box2Figure, Box2FigureCount + 1> g_box2Figures{};
@@ -96,15 +91,4 @@ void FillBox2() {
 void FillFigureTables() {
     FillBox1();
     FillBox2();
-}
-
-void GameIni() {
-    InitStarSets();
-    g_identity = plat::MatrixIdentity();
-    // A given seed makes runs repeatable; otherwise the clock decides.
-    const uint64_t now = plat::ClockNow();
-    std::srand(g_options.seedGiven ? g_options.seed : static_cast<unsigned>(now ^ (now >> 32)));
-    g_clickLatch = 0;
-    g_drag.figure = 0;
-    FillFigureTables();
 }

@@ -1,4 +1,4 @@
-#include "app/game_error.h"
+#include "core/game_error.h"
 
 void ThrowFileError(const std::string& file, int line, const std::string& what) {
     std::string text = "\"" + file + "\"";

@@ -1,13 +1,8 @@
 // The game state as JSON: values under dotted paths, written as nested objects.
-#include "app/state_dump.h"
+#include "core/state_dump.h"
 
 #include <cstdio>
 
-#include "app/form.h"
-#include "app/frame_loop.h"
-#include "app/game_state.h"
-#include "app/timing.h"
-#include "render/graphics.h"
 
 void StateDump::SetInt(const std::string& path, int64_t value) {
     std::string text = std::to_string(value);
@@ -124,55 +119,4 @@ std::string JsonIntArray(const int32_t* values, int count) {
         out += std::to_string(values[i]);
     }
     return out + "]";
-}
-
-void DumpShell(StateDump& dump) {
-    dump.SetInt("g_screenState", g_screenState);
-    dump.SetInt("g_hotButton", g_hotButton);
-    dump.SetInt("g_currentLevel", g_currentLevel);
-    dump.SetInt("g_maxCompletedLevel", g_maxCompletedLevel);
-    dump.SetInt("g_levelDone", g_levelDone);
-    dump.SetInt("g_saveExists", g_saveExists);
-    dump.SetString("g_levelPathPrefix", g_levelPathPrefix);
-    dump.SetInt("g_clickLatch", g_clickLatch);
-    dump.SetInt("g_introActive", g_introActive);
-    dump.SetInt("g_cursorX", g_cursorX);
-    dump.SetInt("g_cursorY", g_cursorY);
-    dump.SetInt("g_hr", g_hr);
-    dump.SetInt("g_clearColor", g_clearColor);
-    dump.SetInt("g_gameStarted", g_gameStarted ? 1 : 0);
-    dump.SetInt("FRunning", Form1 ? Form1->FRunning : 0);
-    dump.SetInt("g_drag.state", g_drag.state);
-    dump.SetInt("g_drag.homeX", g_drag.homeX);
-    dump.SetInt("g_drag.homeY", g_drag.homeY);
-    dump.SetInt("g_drag.x", g_drag.x);
-    dump.SetInt("g_drag.y", g_drag.y);
-    dump.SetInt("g_drag.figure", g_drag.figure);
-    dump.SetInt("g_returning", g_returning);
-    dump.SetInt("g_dropResolved", g_dropResolved);
-    dump.SetInt("g_layerColour", g_layerColour);
-    dump.SetInt("g_pulseRising", g_pulseRising);
-    dump.SetInt("g_levelLocked", g_levelLocked);
-    dump.SetInt("g_fieldRect.left", g_fieldRect.left);
-    dump.SetInt("g_fieldRect.right", g_fieldRect.right);
-    dump.SetInt("g_fieldRect.top", g_fieldRect.top);
-    dump.SetInt("g_fieldRect.bottom", g_fieldRect.bottom);
-    dump.SetInt("g_screenWidth", g_screenWidth);
-    dump.SetInt("g_screenHeight", g_screenHeight);
-    dump.SetInt("g_resolutionIndex", g_resolutionIndex);
-    dump.SetInt("g_ticksPerSecond", g_ticksPerSecond);
-    dump.SetInt("framesDrawn", g_framesDrawn);
-    dump.SetInt("deviceRebuilds", g_deviceRebuilds);
-}
-
-StateDump BuildStateDump() {
-    StateDump dump;
-    DumpShell(dump);
-    DumpBox1(dump);
-    DumpBox2(dump);
-    DumpSound(dump);
-    DumpStars(dump);
-    DumpMenus(dump);
-    DumpModel(dump);
-    return dump;
 }

@@ -1,10 +1,10 @@
-#include "app/int_lines.h"
+#include "core/int_lines.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
-#include "app/game_error.h"
+#include "core/game_error.h"
 
 namespace {
 

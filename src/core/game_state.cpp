@@ -1,4 +1,4 @@
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 int32_t g_screenState = ScreenMainMenu;
 int32_t g_hotButton = 0;

@@ -30,6 +30,5 @@ extern std::array<Box1Figure, Box1FigureCount + 1> g_box1Figures;
 extern std::array<Box2Figure, Box2FigureCount + 1> g_box2Figures;
 extern plat::Matrix g_identity;
 
-void GameIni();
-// The table fill on its own (GameIni calls it); usable by tools and tests.
+// The figure tables (start-up calls it); usable by tools and tests.
 void FillFigureTables();

@@ -1,5 +1,5 @@
 // Command-line options.
-#include "app/options.h"
+#include "core/options.h"
 
 #include <cstdlib>
 #include <cstring>

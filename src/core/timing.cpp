@@ -1,5 +1,5 @@
 // The game's clock: the platform's monotonic counter and its known rate.
-#include "app/timing.h"
+#include "core/timing.h"
 
 #include "platform/clock.h"
 
