@@ -1,5 +1,6 @@
-// Box 2 progress files (925,159 lines): the game's SaveK2 and loadsavedlevel2 beside a plain
-// std::ofstream line writer and a std::getline + std::stoi reader of the same file.
+// Box 2 progress files (925,159 lines): the game's SaveK2 (on the disk and on tmpfs) and
+// loadsavedlevel2 beside a plain std::ofstream line writer and a std::getline + std::stoi
+// reader of the same file.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -18,32 +19,40 @@
 
 namespace {
 
-// A scratch folder with a saved board of level 1 in it, made once.
+// The board of a loaded level 1, made once.
+void FillBoard() {
+    FillFigureTables();
+    g_currentLevel = 1;
+    g_levelInfo[1] = LevelInfo{3, 2, 20, 16, 20, 16, 0};
+    ClearBoard2();
+    for (int x = 0; x < MaskCols; ++x)
+        for (int y = 0; y < MaskRows; ++y) g_pixelMask[x][y] = ((x / 16 + y / 16) % 3) == 0;
+    for (int r = 0; r < 16; r += 2)
+        for (int c = 0; c < 20; c += 2)
+            for (int k = 0; k < LayerCount; ++k) g_buildLayers[k][r][c] = LayerCell{1 + (r + c) % 84, c, r, 17};
+    for (int c = 0; c < 70; c += 5) {
+        g_paletteIds[0][c] = 85;
+        g_paletteCells[0][c] = CellRef{85, c, 0};
+        g_paletteCounts[0][c] = 255;
+    }
+    // The board above stands for a loaded level 1: saves are only written for a loaded board.
+    g_box2BoardLevel = 1;
+}
+
+// A scratch game folder under `root` with a saved board of level 1 in it. Saves are synced
+// to the disk, so where the folder lives decides their cost: tmpfs ("/dev/shm") keeps
+// only the formatting, a disk adds the device's flushes.
 struct Scratch {
-    Scratch() {
-        FillFigureTables();
+    explicit Scratch(const std::filesystem::path& root) {
+        static const bool filled = (FillBoard(), true);
+        (void)filled;
         previous = std::filesystem::current_path();
-        dir = std::filesystem::temp_directory_path() / ("stroylik_bench_box2_" + std::to_string(::getpid()));
+        dir = root / ("stroylik_bench_box2_" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir / "save" / "k2");
         std::filesystem::current_path(dir);
-        g_currentLevel = 1;
-        g_levelInfo[1] = LevelInfo{3, 2, 20, 16, 20, 16, 0};
-        ClearBoard2();
-        for (int x = 0; x < MaskCols; ++x)
-            for (int y = 0; y < MaskRows; ++y) g_pixelMask[x][y] = ((x / 16 + y / 16) % 3) == 0;
-        for (int r = 0; r < 16; r += 2)
-            for (int c = 0; c < 20; c += 2)
-                for (int k = 0; k < LayerCount; ++k) g_buildLayers[k][r][c] = LayerCell{1 + (r + c) % 84, c, r, 17};
-        for (int c = 0; c < 70; c += 5) {
-            g_paletteIds[0][c] = 85;
-            g_paletteCells[0][c] = CellRef{85, c, 0};
-            g_paletteCounts[0][c] = 255;
-        }
-        // The board above stands for a loaded level 1: saves are only written for a loaded board.
-        g_box2BoardLevel = 1;
         SaveK2();
         if (!std::filesystem::exists("save/k2/sk_1.dat")) {
-            std::fprintf(stderr, "bench: SaveK2 wrote no progress file\n");
+            std::fprintf(stderr, "bench: SaveK2 wrote no progress file in %s\n", dir.c_str());
             std::exit(1);
         }
     }
@@ -54,8 +63,14 @@ struct Scratch {
     std::filesystem::path dir, previous;
 };
 
+// The folder the benchmarks run in: the system's temporary folder, or STROYLIK_BENCH_DISK.
+std::filesystem::path DiskRoot() {
+    const char* chosen = std::getenv("STROYLIK_BENCH_DISK");
+    return chosen && *chosen ? std::filesystem::path(chosen) : std::filesystem::temp_directory_path();
+}
+
 Scratch& Setup() {
-    static Scratch scratch;
+    static Scratch scratch(DiskRoot());
     return scratch;
 }
 
@@ -67,6 +82,15 @@ void BM_SaveK2(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 925159);
 }
 BENCHMARK(BM_SaveK2)->Unit(benchmark::kMillisecond);
+
+// The same save on tmpfs: the cost of the game's own work, without the device's flushes.
+void BM_SaveK2OnTmpfs(benchmark::State& state) {
+    Setup();
+    Scratch tmpfs("/dev/shm");   // back in the disk folder when it goes
+    for (auto _ : state) SaveK2();
+    state.SetItemsProcessed(state.iterations() * 925159);
+}
+BENCHMARK(BM_SaveK2OnTmpfs)->Unit(benchmark::kMillisecond);
 
 void BM_loadsavedlevel2(benchmark::State& state) {
     Setup();

@@ -131,7 +131,10 @@ TEST(HeadlessRun, AFatalErrorWritesTheLogAndEndsTheProgram) {
     std::ofstream(game.Path("Surfaces.ini"), std::ios::binary) << list;
     GameRun run = game.Run("frames 3\n");
     EXPECT_EQ(run.exitCode, 1) << run.stdErr;
-    EXPECT_EQ(game.ReadFile("Debug.txt"), "Not D3DXCreateTextureFromFile: The request completed successfully.\r\n");
+    // The line names the picture and what is wrong with it, never "success".
+    EXPECT_EQ(game.ReadFile("Debug.txt"),
+              "Not D3DXCreateTextureFromFile: ./textures/no_such_cursor.png: cannot open the picture file "
+              "(No such file or directory): Generic failure.\r\n");
 }
 
 TEST(HeadlessRun, ABrokenIntroModelIsNamedAndTheGameStillStarts) {

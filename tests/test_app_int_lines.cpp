@@ -59,6 +59,7 @@ TEST_F(IntLinesTest, FailedSavesNameTheFileAndLeaveTheOldOneAlone) {
     const fs::path missing = dir_ / "no_folder" / "k.dat";
     std::string message = Save(missing, {1, 2});
     EXPECT_NE(message.find(missing.string()), std::string::npos) << message;
+    EXPECT_NE(message.find("No such file or directory"), std::string::npos) << "the system's reason: " << message;
     EXPECT_FALSE(fs::exists(dir_ / "no_folder"));
 
     // The name is taken by a folder with something in it: the temporary is written but cannot
@@ -68,6 +69,7 @@ TEST_F(IntLinesTest, FailedSavesNameTheFileAndLeaveTheOldOneAlone) {
     std::ofstream(taken / "keep.txt") << "kept";
     message = Save(taken, {3});
     EXPECT_NE(message.find(taken.string()), std::string::npos) << message;
+    EXPECT_NE(message.find("Is a directory"), std::string::npos) << message;
     EXPECT_TRUE(fs::is_directory(taken));
     EXPECT_EQ(Contents(taken / "keep.txt"), "kept");
     EXPECT_FALSE(fs::exists(dir_ / "taken.tmp"));

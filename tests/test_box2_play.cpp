@@ -10,6 +10,7 @@
 #include "box2/box2_board.h"
 #include "game_driver.h"
 #include "platform/image.h"
+#include "platform/input.h"
 
 namespace {
 
@@ -27,11 +28,25 @@ bool FindInPalette(int figure, int& row, int& col) {
     return false;
 }
 
-}  // namespace
+// Every sample origin, layer by layer, dragged from its palette cell onto its cell.
+void BuildThePicture(GameDriver& game) {
+    const LevelInfo* info = CurrentLevelInfo();
+    ASSERT_NE(info, nullptr);
+    game.Frame();   // lays out the fields
+    const int level = g_currentLevel;
+    for (int k = 0; k < LayerCount; ++k)
+        for (int r = 0; r < info->sampleRows; ++r)
+            for (int c = 0; c < info->sampleCols; ++c) {
+                const LayerCell& s = g_sampleLayers[k][r][c];
+                if (s.figure <= 0 || s.originCol != c || s.originRow != r) continue;
+                int pr = 0, pc = 0;
+                ASSERT_TRUE(FindInPalette(s.figure, pr, pc)) << "level " << level << " figure " << s.figure;
+                game.Drag(pc * 16 + 1 + 8, pr * 16 + 705 + 8, g_fieldRect.left + 16 * c + 8, g_fieldRect.top + 16 * r + 8);
+                ASSERT_EQ(g_buildLayers[k][r][c].figure, s.figure) << "level " << level << " at " << r << "," << c;
+            }
+}
 
-TEST(Box2Play, EveryOrdinaryLevelIsSolvedByMouse) {
-    GameDriver game;
-    // Main menu: box 2, then "new game".
+void StartNewBox2Game(GameDriver& game) {
     game.MoveTo(860, 500);
     game.Click();
     ASSERT_EQ(g_screenState, ScreenBox2Start);
@@ -39,6 +54,20 @@ TEST(Box2Play, EveryOrdinaryLevelIsSolvedByMouse) {
     game.Click();
     ASSERT_EQ(g_screenState, ScreenBox2);
     ASSERT_EQ(g_currentLevel, 1);
+}
+
+bool SomeFigureIsUsedUp() {
+    for (int r = 0; r < PaletteRows; ++r)
+        for (int c = 0; c < PaletteCols; ++c)
+            if (g_paletteIds[r][c] > 0 && g_paletteCounts[r][c] == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(Box2Play, EveryOrdinaryLevelIsSolvedByMouse) {
+    GameDriver game;
+    ASSERT_NO_FATAL_FAILURE(StartNewBox2Game(game));
 
     int solved = 0;
     while (true) {
@@ -47,19 +76,8 @@ TEST(Box2Play, EveryOrdinaryLevelIsSolvedByMouse) {
         if (!std::filesystem::exists("levels/k2/level" + std::to_string(g_currentLevel) + ".ini")) break;
         if (info->freeBuild == 1) break;
         ASSERT_EQ(info->layout, 2) << "level " << g_currentLevel;
-        game.Frame();   // lays out the fields
         const int level = g_currentLevel;
-        // Every sample origin, layer by layer, dragged from its palette cell onto its cell.
-        for (int k = 0; k < LayerCount; ++k)
-            for (int r = 0; r < info->sampleRows; ++r)
-                for (int c = 0; c < info->sampleCols; ++c) {
-                    const LayerCell& s = g_sampleLayers[k][r][c];
-                    if (s.figure <= 0 || s.originCol != c || s.originRow != r) continue;
-                    int pr = 0, pc = 0;
-                    ASSERT_TRUE(FindInPalette(s.figure, pr, pc)) << "level " << level << " figure " << s.figure;
-                    game.Drag(pc * 16 + 1 + 8, pr * 16 + 705 + 8, g_fieldRect.left + 16 * c + 8, g_fieldRect.top + 16 * r + 8);
-                    ASSERT_EQ(g_buildLayers[k][r][c].figure, s.figure) << "level " << level << " at " << r << "," << c;
-                }
+        ASSERT_NO_FATAL_FAILURE(BuildThePicture(game));
         ASSERT_EQ(g_levelDone, 1) << "level " << level;
         game.MoveTo(640, 690);
         game.Click();
@@ -73,6 +91,39 @@ TEST(Box2Play, EveryOrdinaryLevelIsSolvedByMouse) {
     // The free-construction levels come last and offer no way on.
     ASSERT_NE(CurrentLevelInfo(), nullptr);
     EXPECT_EQ(CurrentLevelInfo()->freeBuild, 1);
+}
+
+// A picture built with every copy of a figure, exported with S, is a level that the same
+// moves solve again: the used-up figure keeps its id and the copies on the field are counted.
+TEST(Box2Play, AnExportOfASolvedLevelIsSolvedByMouse) {
+    GameDriver game;
+    ASSERT_NO_FATAL_FAILURE(StartNewBox2Game(game));
+    while (true) {
+        ASSERT_NE(CurrentLevelInfo(), nullptr);
+        ASSERT_NE(CurrentLevelInfo()->freeBuild, 1) << "no shipped level uses up a figure";
+        ASSERT_NO_FATAL_FAILURE(BuildThePicture(game));
+        ASSERT_EQ(g_levelDone, 1);
+        if (SomeFigureIsUsedUp()) break;
+        game.MoveTo(640, 690);
+        game.Click();
+        game.Frame();
+    }
+    const int level = g_currentLevel;
+    game.Key(plat::DIK::S, true);
+    game.Frame();
+    game.Key(plat::DIK::S, false);
+    game.Frame();
+    ASSERT_TRUE(std::filesystem::exists("levels/k2/Help_Save.ini"));
+    // The export becomes this level's file; the restart button throws the board away and loads it.
+    std::filesystem::copy_file("levels/k2/Help_Save.ini", "levels/k2/level" + std::to_string(level) + ".ini",
+                               std::filesystem::copy_options::overwrite_existing);
+    game.MoveTo(1085, 20);
+    game.Click();
+    game.Frame();
+    ASSERT_EQ(g_currentLevel, level);
+    ASSERT_EQ(g_levelDone, 0);
+    ASSERT_NO_FATAL_FAILURE(BuildThePicture(game));
+    EXPECT_EQ(g_levelDone, 1);
 }
 
 TEST(Box2Play, ShippedShapesFollowTheirCellValues) {

@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/image.h"
@@ -253,6 +256,113 @@ TEST_F(PlatformImageFiles, PngAndDdsFilesDecodeToArgb) {
     std::ofstream(dds, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
     ASSERT_TRUE(plat::LoadImageFile(dds, img, err)) << err;
     EXPECT_EQ(img.pixels, (std::vector<uint32_t>{0xC0102030}));
+}
+
+// The peak resident memory (KiB) of a child process that runs `work`, from a fork of this one.
+long ChildPeakKiB(const std::function<void()>& work) {
+    int fds[2];
+    if (::pipe(fds) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        work();
+        struct rusage usage {};
+        ::getrusage(RUSAGE_SELF, &usage);
+        const long peak = usage.ru_maxrss;
+        const ssize_t n = ::write(fds[1], &peak, sizeof peak);
+        ::_exit(n == sizeof peak ? 0 : 1);
+    }
+    long peak = -1;
+    if (::read(fds[0], &peak, sizeof peak) != sizeof peak) peak = -1;
+    ::close(fds[0]);
+    ::close(fds[1]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return peak;
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// A PNG signature and IHDR chunk (the CRC is not checked before the size is).
+std::vector<uint8_t> PngHead(uint32_t w, uint32_t h, uint8_t depth, uint8_t colourType) {
+    std::vector<uint8_t> f = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    for (uint32_t v : {w, h})
+        for (int shift = 24; shift >= 0; shift -= 8) f.push_back(uint8_t(v >> shift));
+    for (uint8_t b : {depth, colourType, uint8_t(0), uint8_t(0), uint8_t(0), uint8_t(0), uint8_t(0), uint8_t(0), uint8_t(0)})
+        f.push_back(b);
+    return f;
+}
+
+TEST_F(PlatformImageFiles, HeadersAreCheckedBeforeAnythingIsDecoded) {
+    plat::Image img;
+    std::string err;
+    // 259 bytes of an uncompressed true-colour TGA claiming 16000 x 16000 pixels, named .png.
+    std::vector<uint8_t> tga(259, 0x7F);
+    const uint8_t tgaHead[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0x3E, 0x80, 0x3E, 32, 8};
+    std::copy(std::begin(tgaHead), std::end(tgaHead), tga.begin());
+    const std::string fake = Path("fake.png");
+    WriteBytes(fake, tga);
+    const long base = ChildPeakKiB([] {});
+    const long loading = ChildPeakKiB([&] {
+        plat::Image image;
+        std::string why;
+        plat::LoadImageFile(fake, image, why);
+    });
+    ASSERT_GT(base, 0);
+    EXPECT_LT(loading - base, 8 * 1024) << "KiB more than a process that loads nothing";
+    EXPECT_FALSE(plat::LoadImageFile(fake, img, err));
+    EXPECT_NE(err.find("not a PNG file"), std::string::npos) << err;
+
+    // The format the name promises, and nothing but PNG and DDS under other names.
+    const std::string ddsAsPng = Path("sheet.png"), pngAsDds = Path("mask.dds"), tgaAsOther = Path("pic.tga");
+    WriteBytes(ddsAsPng, MakeDds(1, 1, RgbFlag, 0, 32, 0xFF0000, 0xFF00, 0xFF, 0, Words({1})));
+    auto png = PngHead(1, 1, 8, 6);
+    png.resize(80, 0);
+    WriteBytes(pngAsDds, png);
+    WriteBytes(tgaAsOther, tga);
+    for (const std::string& path : {ddsAsPng, pngAsDds, tgaAsOther}) {
+        EXPECT_FALSE(plat::LoadImageFile(path, img, err)) << path;
+        EXPECT_NE(err.find(path), std::string::npos) << err;
+    }
+    EXPECT_NE(err.find("neither a PNG nor a DDS"), std::string::npos) << err;
+
+    // Sizes: beyond the limit, too big for the data present, or a file far larger than its pixels.
+    const std::string huge = Path("huge.png"), tiny = Path("tiny.png"), padded = Path("padded.png"), odd = Path("odd.png");
+    auto hugeHead = PngHead(20000, 10, 8, 6);
+    hugeHead.resize(200, 0);
+    WriteBytes(huge, hugeHead);
+    auto tinyHead = PngHead(16000, 16000, 8, 6);
+    tinyHead.resize(300, 0);
+    WriteBytes(tiny, tinyHead);
+    auto paddedHead = PngHead(2, 2, 8, 6);
+    paddedHead.resize(2u << 20, 0);
+    WriteBytes(padded, paddedHead);
+    auto oddHead = PngHead(2, 2, 3, 2);   // depth 3 exists for no colour type
+    oddHead.resize(100, 0);
+    WriteBytes(odd, oddHead);
+    const char* expected[] = {"bad picture size 20000 x 10", "too short", "larger than any", "unsupported PNG"};
+    int k = 0;
+    for (const std::string& path : {huge, tiny, padded, odd}) {
+        EXPECT_FALSE(plat::LoadImageFile(path, img, err)) << path;
+        EXPECT_NE(err.find(expected[k++]), std::string::npos) << err;
+    }
+    EXPECT_EQ(img.width, 0) << "no refused file touches the image";
+}
+
+TEST_F(PlatformImageFiles, AShippedSheetDecodesWithinAFewTimesItsSize) {
+    const std::string sheet = std::string(STROYLIK_GAME_DIR) + "/textures/menu.png";
+    plat::Image img;
+    std::string err;
+    ASSERT_TRUE(plat::LoadImageFile(sheet, img, err)) << err;
+    const long finalKiB = long(img.pixels.size() * 4 / 1024);
+    const long base = ChildPeakKiB([] {});
+    const long loading = ChildPeakKiB([&] {
+        plat::Image image;
+        std::string why;
+        plat::LoadImageFile(sheet, image, why);
+    });
+    EXPECT_LT(loading - base, 4 * finalKiB + 1024) << "final picture " << finalKiB << " KiB";
 }
 
 }  // namespace

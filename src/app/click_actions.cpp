@@ -5,6 +5,7 @@
 
 #include "app/form.h"
 #include "app/frame_loop.h"
+#include "core/game_error.h"
 #include "core/game_state.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
@@ -41,6 +42,22 @@ void MarkProgress() {
 
 void CloseWindow() {
     if (Form1) Form1->Close();
+}
+
+// Continue: the position is read and checked before the screen changes, so a bad position
+// file can only move the player to another level of this box. A problem with it or with the
+// level's save is reported once the level is on screen.
+void ContinueInto(int screen, std::string (*readPosition)(), const char* prefix, void (*loadLevel)()) {
+    std::string problem = readPosition();
+    g_screenState = screen;
+    g_levelPathPrefix = prefix;
+    StopMediaChannel(1);
+    try {
+        loadLevel();
+    } catch (const GameFileError& e) {
+        problem += (problem.empty() ? "" : "\n\n") + std::string(e.what());
+    }
+    if (!problem.empty()) throw GameFileError(problem);
 }
 
 }  // namespace
@@ -103,11 +120,7 @@ int RunClickAction() {
         return 8;
     }
     if (hot == HotChoice2 && screen == ScreenBox1Start && g_saveExists != 0) {   // 9
-        g_screenState = ScreenBox1;
-        loadcurrlevel();
-        g_levelPathPrefix = "./levels/k1/level";
-        loadlevels();
-        StopMediaChannel(1);
+        ContinueInto(ScreenBox1, ContinueBox1, "./levels/k1/level", loadlevels);
         return 9;
     }
     if (hot == HotChoice2 && screen == ScreenMainMenu) {   // 10
@@ -129,11 +142,7 @@ int RunClickAction() {
         return 11;
     }
     if (hot == HotChoice2 && screen == ScreenBox2Start && g_saveExists != 0) {   // 12
-        g_screenState = ScreenBox2;
-        loadcurrlevel2();
-        g_levelPathPrefix = "./levels/k2/level";
-        loadlevels2();
-        StopMediaChannel(1);
+        ContinueInto(ScreenBox2, ContinueBox2, "./levels/k2/level", loadlevels2);
         return 12;
     }
     if (hot == HotNextLevel && screen == ScreenBox2 && NextLevelAllowed()) {   // 13

@@ -1,5 +1,7 @@
 #pragma once
 // Box 1: 32-pixel cells, 28 figures, one layer.
+#include <string>
+
 #include "core/game_state.h"
 
 void loadlevels();
@@ -9,6 +11,9 @@ void loadsavedlevel();
 void clearsave();
 void savecurrlevel();
 void loadcurrlevel();
+// Continue: the position file, or when it is missing or broken the highest level with a save
+// (level 1 without one). Returns "" or the message for the player naming the file.
+std::string ContinueBox1();
 void savemap();
 // One step of a returning figure from (x1, y1) toward (x2, y2), stored in g_drag.x, g_drag.y.
 void makeline(int32_t x1, int32_t y1, int32_t x2, int32_t y2);

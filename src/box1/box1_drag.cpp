@@ -55,7 +55,8 @@ void FindHome() {
             }
 }
 
-void ArriveHome() {
+// The figure is back in its palette home: the cell shows it again and the copy is counted.
+void PutFigureHome() {
     g_returning = 0;
     const int32_t hc = (g_drag.homeX - PaletteLeft) / CellSize;
     const int32_t hr = (g_drag.homeY - PaletteTop) / CellSize;
@@ -65,9 +66,13 @@ void ArriveHome() {
         CoverPaletteCells(g_drag.figure, hr, hc);
         if (g_box1PaletteCounts[hr][hc] != UnlimitedCount) g_box1PaletteCounts[hr][hc] += 1;
     }
-    DrawBox1Figure(g_drag.figure, g_drag.x, g_drag.y, White);
     g_drag.figure = 0;
     g_drag.state = DragIdle;
+}
+
+void ArriveHome() {
+    DrawBox1Figure(g_drag.figure, g_drag.x, g_drag.y, White);
+    PutFigureHome();
 }
 
 void ReleaseStep() {
@@ -160,4 +165,13 @@ void Box1DragStep() {
         }
     }
     if (g_drag.state == DragReleased && g_drag.figure > 0) ReleaseStep();
+}
+
+void SettleBox1Figure() {
+    if (g_drag.figure <= 0) return;
+    // The same home the flight would reach, reached at once.
+    FindHome();
+    g_drag.x = g_drag.homeX;
+    g_drag.y = g_drag.homeY;
+    PutFigureHome();
 }

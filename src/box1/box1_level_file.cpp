@@ -1,10 +1,10 @@
 // Reading a box 1 level file into the board. The whole file is checked first and only a
 // file that keeps every range is stored, so a bad file never leaves values out of range.
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/game_error.h"
+#include "core/progress_files.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
@@ -137,6 +137,5 @@ void loadlevels() {
     StoreLevel(data, *info);
     g_box1BoardLevel = g_currentLevel;
 
-    std::error_code ec;
-    if (std::filesystem::exists(Box1ProgressFileName(g_currentLevel), ec)) loadsavedlevel();
+    LoadProgressOrKeepAside(Box1ProgressFileName(g_currentLevel), loadsavedlevel, g_box1BoardLevel);
 }

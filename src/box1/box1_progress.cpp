@@ -7,6 +7,7 @@
 
 #include "core/game_error.h"
 #include "core/int_lines.h"
+#include "core/progress_files.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
@@ -70,6 +71,7 @@ void SaveK1() {
     // Only a board that was loaded for this level is worth keeping; an empty board left by a
     // failed load must not overwrite the player's work.
     if (!info || g_box1BoardLevel != g_currentLevel) return;
+    SettleBox1Figure();
     IntLineWriter out;
     out.Int(info->headerValue);
     for (int i = 0; i < PaletteRows; ++i)
@@ -123,8 +125,8 @@ void clearsave() {
 }
 
 void savecurrlevel() {
-    // A level number outside the box is never written: continuing must find a real level.
-    if (!InLevelRange(g_currentLevel)) return;
+    // Numbers outside the box are never written: continuing must find a real level.
+    if (!InLevelRange(g_currentLevel) || g_maxCompletedLevel < 0 || g_maxCompletedLevel > MaxLevel) return;
     IntLineWriter out;
     out.Int(g_currentLevel);
     out.Int(g_maxCompletedLevel);
@@ -138,3 +140,5 @@ void loadcurrlevel() {
     g_currentLevel = level;
     g_maxCompletedLevel = completed;
 }
+
+std::string ContinueBox1() { return ContinueFromPosition(loadcurrlevel, Box1ProgressFileName); }

@@ -7,6 +7,9 @@
 void drawpalette();
 // The drag step: picking up, carrying, dropping and the flight home (inside drawpalette).
 void Box1DragStep();
+// A figure in the hand or in flight goes straight to its palette home, as if its flight had
+// ended, so a save records the board at rest.
+void SettleBox1Figure();
 // Tries to pick up a figure under the cursor, from the palette or from the field.
 void scandragfigure();
 // Compares the field with the sample, sounds, pulses and moves on after a click.

@@ -1,5 +1,7 @@
 #pragma once
 // Box 2: 16-pixel cells, 162 figures in three layers, per-pixel collision.
+#include <string>
+
 #include "core/game_state.h"
 
 void loadlevels2();
@@ -9,4 +11,7 @@ void loadsavedlevel2();
 void clearsave2();
 void savecurrlevel2();
 void loadcurrlevel2();
+// Continue: the position file, or when it is missing or broken the highest level with a save
+// (level 1 without one). Returns "" or the message for the player naming the file.
+std::string ContinueBox2();
 void savemap2();

@@ -74,39 +74,45 @@ void Drop() {
     g_drag.figure = 0;
 }
 
-void FlyBack() {
-    const int32_t figure = g_drag.figure;
-    g_returning = 1;
+// The last palette cell in row order that lists the figure is its home.
+void FindHome(int32_t figure) {
     for (int r = 0; r < PaletteRows; ++r)
         for (int c = 0; c < PaletteCols; ++c)
             if (g_paletteIds[r][c] == figure) {
                 g_drag.homeX = c * Box2Cell + PaletteLeft2;
                 g_drag.homeY = r * Box2Cell + PaletteTop2;
             }
+}
+
+// The figure has reached its home: the palette takes it back and the hand is empty.
+void PutFigureHome(int32_t figure) {
+    g_returning = 0;
+    const int oc = (g_drag.homeX - PaletteLeft2) / Box2Cell;
+    const int orow = (g_drag.homeY - PaletteTop2) / Box2Cell;
+    // Only a palette cell that lists this figure takes it back; a figure without a
+    // palette cell of its own simply leaves the board.
+    const bool home = orow >= 0 && oc >= 0 && orow < PaletteRows && oc < PaletteCols &&
+                      g_paletteIds[orow][oc] == figure && ExtentInside(figure, orow, oc, PaletteRows, PaletteCols);
+    if (home) {
+        for (int dr = 0; dr < FigureRows(figure); ++dr)
+            for (int dc = 0; dc < FigureCols(figure); ++dc) g_paletteCells[orow + dr][oc + dc] = CellRef{figure, oc, orow};
+        // Counts are any number in a file; the largest one cannot grow any further.
+        int32_t& count = g_paletteCounts[orow][oc];
+        if (count != UnlimitedCount && count < INT32_MAX) ++count;
+    }
+    g_drag.figure = 0;
+    g_drag.state = DragIdle;
+}
+
+void FlyBack() {
+    const int32_t figure = g_drag.figure;
+    g_returning = 1;
+    FindHome(figure);
     const int steps = BuildCols() > 8 ? 14 : 6;
     for (int i = 0; i < steps; ++i)
         if (g_drag.x != g_drag.homeX || g_drag.y != g_drag.homeY) makeline(g_drag.x, g_drag.y, g_drag.homeX, g_drag.homeY);
-    if (g_drag.x == g_drag.homeX && g_drag.y == g_drag.homeY) {
-        g_returning = 0;
-        const int oc = (g_drag.homeX - PaletteLeft2) / Box2Cell;
-        const int orow = (g_drag.homeY - PaletteTop2) / Box2Cell;
-        // Only a palette cell that lists this figure takes it back; a figure without a
-        // palette cell of its own simply leaves the board.
-        const bool home = orow >= 0 && oc >= 0 && orow < PaletteRows && oc < PaletteCols &&
-                          g_paletteIds[orow][oc] == figure && ExtentInside(figure, orow, oc, PaletteRows, PaletteCols);
-        if (home) {
-            for (int dr = 0; dr < FigureRows(figure); ++dr)
-                for (int dc = 0; dc < FigureCols(figure); ++dc) g_paletteCells[orow + dr][oc + dc] = CellRef{figure, oc, orow};
-            // Counts are any number in a file; the largest one cannot grow any further.
-            int32_t& count = g_paletteCounts[orow][oc];
-            if (count != UnlimitedCount && count < INT32_MAX) ++count;
-        }
-        DrawFigure(figure, g_drag.x, g_drag.y, kWhite);
-        g_drag.figure = 0;
-        g_drag.state = DragIdle;
-    } else {
-        DrawFigure(figure, g_drag.x, g_drag.y, kWhite);
-    }
+    DrawFigure(figure, g_drag.x, g_drag.y, kWhite);
+    if (g_drag.x == g_drag.homeX && g_drag.y == g_drag.homeY) PutFigureHome(figure);
 }
 
 bool InField(bool edgesIncluded) {
@@ -140,4 +146,14 @@ void Box2DragStep() {
         if (InField(true) && g_returning == 0 && g_levelDone == 0) Drop();
         if (g_drag.figure > 0) FlyBack();
     }
+}
+
+void SettleBox2Figure() {
+    const int32_t figure = g_drag.figure;
+    if (figure <= 0) return;
+    // The same home the flight would reach, reached at once.
+    FindHome(figure);
+    g_drag.x = g_drag.homeX;
+    g_drag.y = g_drag.homeY;
+    PutFigureHome(figure);
 }

@@ -1,8 +1,6 @@
 // loadlevels2: the level file of g_currentLevel onto a cleared board, then the player's save.
-#include <filesystem>
-#include <system_error>
-
 #include "core/game_error.h"
+#include "core/progress_files.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
 
@@ -21,6 +19,5 @@ void loadlevels2() {
     ReadLevelFile2(path, data);
     ApplyLevel2(data, level);
     g_box2BoardLevel = level;
-    std::error_code ec;
-    if (std::filesystem::exists(SaveFileName2(level), ec)) loadsavedlevel2();
+    LoadProgressOrKeepAside(SaveFileName2(level), loadsavedlevel2, g_box2BoardLevel);
 }

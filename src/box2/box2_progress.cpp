@@ -5,7 +5,9 @@
 
 #include "core/game_error.h"
 #include "core/int_lines.h"
+#include "core/progress_files.h"
 #include "box2/box2.h"
+#include "box2/box2_drag.h"
 #include "box2/box2_level_file.h"
 #include "box2/box2_text_io.h"
 
@@ -76,6 +78,7 @@ void SaveK2() {
     if (!info) ThrowFileError(path, 0, "level " + std::to_string(level) + " is outside 1.." + std::to_string(MaxLevel));
     // An empty board left by a failed load must not overwrite the player's work.
     if (g_box2BoardLevel != level) return;
+    SettleBox2Figure();
     std::error_code ec;
     std::filesystem::create_directories(kSaveFolder, ec);
 
@@ -128,6 +131,9 @@ void clearsave2() {
 }
 
 void savecurrlevel2() {
+    // Numbers outside the box are never written: continuing must find a real level.
+    if (g_currentLevel < 1 || g_currentLevel > MaxLevel || g_maxCompletedLevel < 0 || g_maxCompletedLevel > MaxLevel)
+        return;
     IntLineWriter out;
     out.Int(g_currentLevel);
     out.Int(g_maxCompletedLevel);
@@ -141,3 +147,5 @@ void loadcurrlevel2() {
     g_currentLevel = current;
     g_maxCompletedLevel = done;
 }
+
+std::string ContinueBox2() { return ContinueFromPosition(loadcurrlevel2, SaveFileName2); }

@@ -1,8 +1,10 @@
 #include "core/int_lines.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "core/game_error.h"
 
@@ -11,6 +13,33 @@ namespace {
 std::string& WriteBuffer() {
     static std::string buffer;
     return buffer;
+}
+
+std::string Reason(int code) { return std::strerror(code); }
+
+// 0, or the errno of the first failed write.
+int WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+// The rename lives in the folder: it is durable once the folder is synced. The file is
+// already complete under its name, so a folder that cannot be synced is not an error.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 }  // namespace
@@ -47,20 +76,21 @@ void IntLineWriter::Text(const char* text) {
 
 void IntLineWriter::SaveAtomic(const std::string& path) const {
     const std::string temp = path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) ThrowFileError(path, 0, "the file cannot be written (the folder may be missing)");
-    const bool written = std::fwrite(buffer_.data(), 1, buffer_.size(), f) == buffer_.size();
-    const bool closed = std::fclose(f) == 0;
-    std::error_code ec;
-    if (!written || !closed) {
-        std::filesystem::remove(temp, ec);
-        ThrowFileError(path, 0, "writing the file failed (the disk may be full)");
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) ThrowFileError(path, 0, "the file cannot be written: " + Reason(errno));
+    // On the disk before the rename: after a power loss the name holds either the old
+    // file or the whole new one.
+    int failure = WriteAll(fd, buffer_.data(), buffer_.size());
+    if (failure == 0 && ::fsync(fd) != 0) failure = errno;
+    if (::close(fd) != 0 && failure == 0) failure = errno;
+    if (failure != 0) {
+        ::unlink(temp.c_str());
+        ThrowFileError(path, 0, "writing the file failed: " + Reason(failure));
     }
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        const std::string reason = ec.message();
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        ThrowFileError(path, 0, "the file cannot be replaced: " + reason);
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(temp.c_str());
+        ThrowFileError(path, 0, "the file cannot be replaced: " + Reason(code));
     }
+    SyncFolderOf(path);
 }

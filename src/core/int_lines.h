@@ -14,8 +14,9 @@ public:
     void Int(int32_t value);
     void Text(const char* text);
     const std::string& text() const { return buffer_; }
-    // Writes the buffer to `path` through "path.tmp" and a rename; throws GameFileError
-    // naming `path` when it cannot be written or replaced.
+    // Writes the buffer to `path` through "path.tmp", synced to the disk, and a rename, then
+    // syncs the folder; throws GameFileError naming `path` and the system's reason when it
+    // cannot be written or replaced.
     void SaveAtomic(const std::string& path) const;
 
 private:

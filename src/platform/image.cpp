@@ -1,20 +1,22 @@
 // Picture decoding: PNG through stb_image, DDS by hand (the mask and figure sheets are DDS).
-// Every size read from a file is checked against the bytes actually present before use.
+// Every size read from a file is checked against the bytes actually present before use, and
+// the header of a file is checked before any of it is decoded.
 #include "platform/image.h"
 
 #include <stb_image.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+
+#include "platform/picture_header.h"
 
 namespace plat {
 
 namespace {
 
-// Pictures larger than this are not game data; refusing them keeps a corrupt header
-// from asking for gigabytes.
-constexpr uint32_t MaxDimension = 16384;
+constexpr uint32_t MaxDimension = MaxPictureDimension;
 
 constexpr uint32_t DdsMagic = 0x20534444;   // "DDS "
 constexpr uint32_t DdsHeaderSize = 124;
@@ -175,6 +177,30 @@ bool DecodeCompressed(const uint8_t* data, size_t size, const DdsInfo& info, Ima
     return true;
 }
 
+bool DecodePng(const std::string& path, const std::vector<uint8_t>& bytes, const PictureHeader& header, Image& out,
+               std::string& error) {
+    int w = 0, h = 0, channels = 0;
+    stbi_uc* rgba = stbi_load_from_memory(bytes.data(), int(bytes.size()), &w, &h, &channels, 4);
+    if (rgba == nullptr) {
+        error = path + ": " + (stbi_failure_reason() ? stbi_failure_reason() : "cannot decode the picture");
+        return false;
+    }
+    if (uint32_t(w) != header.width || uint32_t(h) != header.height) {
+        stbi_image_free(rgba);
+        error = path + ": the picture's size differs from its header";
+        return false;
+    }
+    out.width = w;
+    out.height = h;
+    out.pixels.resize(size_t(w) * h);
+    for (size_t i = 0; i < out.pixels.size(); ++i) {
+        const stbi_uc* p = rgba + 4 * i;
+        out.pixels[i] = uint32_t(p[3]) << 24 | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | uint32_t(p[2]);
+    }
+    stbi_image_free(rgba);
+    return true;
+}
+
 }  // namespace
 
 bool DecodeDds(const uint8_t* data, size_t size, Image& out, std::string& error) {
@@ -222,42 +248,36 @@ bool DecodeDds(const uint8_t* data, size_t size, Image& out, std::string& error)
 bool LoadImageFile(const std::string& path, Image& out, std::string& error) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        error = path + ": cannot open the picture file";
+        error = path + ": cannot open the picture file (" + std::strerror(errno) + ")";
         return false;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (bytes.size() >= 4 && ReadU32(bytes.data()) == DdsMagic) {
-        std::string why;
+    file.seekg(0, std::ios::end);
+    const std::streamoff end = file.tellg();
+    file.seekg(0, std::ios::beg);
+    const uint64_t fileSize = end > 0 ? uint64_t(end) : 0;
+    uint8_t head[HeaderProbeBytes] = {};
+    file.read(reinterpret_cast<char*>(head), std::streamsize(std::min<uint64_t>(fileSize, sizeof head)));
+    // Nothing is decoded, and nothing sized by the file is allocated, before the header passes.
+    PictureHeader header;
+    std::string why;
+    if (!CheckPictureHeader(path, head, size_t(std::min<uint64_t>(fileSize, sizeof head)), fileSize, header, why)) {
+        error = path + ": " + why;
+        return false;
+    }
+    file.seekg(0, std::ios::beg);
+    std::vector<uint8_t> bytes(static_cast<size_t>(fileSize));
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()))) {
+        error = path + ": the picture file cannot be read";
+        return false;
+    }
+    if (header.dds) {
         if (!DecodeDds(bytes.data(), bytes.size(), out, why)) {
             error = path + ": " + why;
             return false;
         }
         return true;
     }
-    if (bytes.empty() || bytes.size() > size_t(INT32_MAX)) {
-        error = path + ": empty or oversized picture file";
-        return false;
-    }
-    int w = 0, h = 0, channels = 0;
-    stbi_uc* rgba = stbi_load_from_memory(bytes.data(), int(bytes.size()), &w, &h, &channels, 4);
-    if (rgba == nullptr) {
-        error = path + ": " + (stbi_failure_reason() ? stbi_failure_reason() : "cannot decode the picture");
-        return false;
-    }
-    if (w <= 0 || h <= 0 || uint32_t(w) > MaxDimension || uint32_t(h) > MaxDimension) {
-        stbi_image_free(rgba);
-        error = path + ": bad picture size";
-        return false;
-    }
-    out.width = w;
-    out.height = h;
-    out.pixels.resize(size_t(w) * h);
-    for (size_t i = 0; i < out.pixels.size(); ++i) {
-        const stbi_uc* p = rgba + 4 * i;
-        out.pixels[i] = uint32_t(p[3]) << 24 | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | uint32_t(p[2]);
-    }
-    stbi_image_free(rgba);
-    return true;
+    return DecodePng(path, bytes, header, out, error);
 }
 
 }  // namespace plat

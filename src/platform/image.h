@@ -13,8 +13,8 @@ struct Image {
     std::vector<uint32_t> pixels;
 };
 
-// PNG (and what else stb_image reads) or DDS (uncompressed 32-bit, DXT1, DXT3, DXT5).
-// On failure returns false and a message naming the file in `error`.
+// PNG or DDS (uncompressed, DXT1, DXT3, DXT5), as the header says and the name promises.
+// On failure returns false and a message naming the file and the cause in `error`.
 bool LoadImageFile(const std::string& path, Image& out, std::string& error);
 bool DecodeDds(const uint8_t* data, size_t size, Image& out, std::string& error);
 

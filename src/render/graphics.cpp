@@ -171,7 +171,7 @@ plat::HRESULT InitD3D() {
             plat::CreateTextureFromFile(g_device.get(), MaskTextureFile, g_maskTexture, true, &error);
         if (plat::Failed(hr)) {
             std::fprintf(stderr, "%s\n", error.c_str());
-            WriteErrorLog(hr, "Not D3DXCreateTextureFromFile");
+            LogTextureFailure(hr, error);
         }
     }
 

@@ -66,14 +66,20 @@ void LoadSurfacesIni(const std::string& path) {
     g_surfaceCount = static_cast<int>(count);
 }
 
+void LogTextureFailure(plat::HRESULT hr, const std::string& why) {
+    // The picture and what is wrong with it; the code of a failed call is never "success".
+    WriteErrorLog(plat::Failed(hr) ? hr : plat::E_FAIL, "Not D3DXCreateTextureFromFile: " + why);
+}
+
 void InitSurfaces() {
     for (int k = 0; k < g_surfaceCount && k < static_cast<int>(g_surfaces.size()); ++k) {
         TSurfaces& entry = g_surfaces[k];
         if (entry.texture) continue;
         if (entry.fileName.empty()) {
             // A short list leaves entries without a name; loading them fails like a missing file.
-            std::fprintf(stderr, "Surfaces.ini: entry %d has no file name\n", k);
-            if (g_device) WriteErrorLog(0, "Not D3DXCreateTextureFromFile");
+            const std::string why = "Surfaces.ini: entry " + std::to_string(k) + " has no file name";
+            std::fprintf(stderr, "%s\n", why.c_str());
+            if (g_device) LogTextureFailure(plat::E_FAIL, why);
             continue;
         }
         if (!g_device) {
@@ -88,7 +94,7 @@ void InitSurfaces() {
         const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), entry.fileName, entry.texture, false, &error);
         if (plat::Failed(hr)) {
             std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
-            WriteErrorLog(0, "Not D3DXCreateTextureFromFile");
+            LogTextureFailure(hr, error);
         }
     }
 }

@@ -26,5 +26,7 @@ extern int g_surfaceCount;
 // Reads the file names; throws GameFileError naming the file on a missing file or a bad count.
 void LoadSurfacesIni(const std::string& path = "Surfaces.ini");
 void InitSurfaces();
+// The fatal log line for a picture that could not be loaded: `why` names the file and the cause.
+void LogTextureFailure(plat::HRESULT hr, const std::string& why);
 // The texture of an entry, or nullptr when the entry is missing or failed to load.
 const plat::Texture* SurfaceTexture(int entry);

@@ -17,6 +17,10 @@ namespace {
 
 bool ValidChannel(int channel) { return channel >= 0 && channel < MediaChannelCount; }
 
+// The menu music once loaded is wanted back after a device rebuild freed its channel; a file
+// that never loaded is not tried (and reported) again.
+bool g_menuMusicLoaded = false;
+
 // Current position 0 and the stop position kept, both absolute.
 void Rewind(TSound3D& ch) {
     if (!ch.seeking) return;
@@ -69,7 +73,9 @@ void StartMediaChannel(int channel, const std::string& name, int32_t looping) {
 }
 
 void StartMenuMusic() {
-    if (g_screenState == ScreenMainMenu) StartMediaChannel(1, MenuMusicFile, -1);
+    if (g_screenState != ScreenMainMenu) return;
+    StartMediaChannel(1, MenuMusicFile, -1);
+    if (g_mediaChannels[1].control) g_menuMusicLoaded = true;
 }
 
 void StartMenuJingle() { StartMediaChannel(2, MenuJingleFile, 0); }
@@ -95,7 +101,11 @@ void CheckActiveSounds() {
 
 void PeremotkaMusic() {
     TSound3D& ch = g_mediaChannels[1];
-    if (!ch.control) return;   // no music was ever loaded
+    if (!ch.control) {
+        // A device rebuild away from the menu freed the channel: load it again, from the start.
+        if (g_menuMusicLoaded) StartMenuMusic();
+        return;
+    }
     ch.control->Stop();
     Rewind(ch);
     if (ch.events) ch.events->RestoreDefaultHandling(plat::EC_COMPLETE);

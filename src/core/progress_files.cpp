@@ -1,0 +1,69 @@
+#include "core/progress_files.h"
+
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "core/game_error.h"
+#include "core/game_state.h"
+
+namespace {
+
+std::string TimeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
+// A name beside `path` that no file has yet.
+std::string FreeAsideName(const std::string& path) {
+    const std::string base = path + ".broken-" + TimeStamp();
+    std::string name = base;
+    std::error_code ec;
+    for (int n = 2; std::filesystem::exists(name, ec) && n < 1000; ++n) name = base + "-" + std::to_string(n);
+    return name;
+}
+
+}  // namespace
+
+std::string KeepBrokenFileAside(const std::string& path, const std::string& why, bool& keptAside) {
+    const std::string aside = FreeAsideName(path);
+    std::error_code ec;
+    std::filesystem::rename(path, aside, ec);
+    keptAside = !ec;
+    if (keptAside)
+        return why + "\nThe file is kept as \"" + aside + "\"; the level starts from the beginning.";
+    return why + "\nThe file could not be moved aside (" + ec.message() +
+           "); it is left as it is and this level is not saved until it is mended or removed.";
+}
+
+void LoadProgressOrKeepAside(const std::string& save, void (*load)(), int32_t& boardLevel) {
+    std::error_code ec;
+    if (!std::filesystem::exists(save, ec)) return;
+    try {
+        load();
+    } catch (const GameFileError& e) {
+        bool keptAside = false;
+        const std::string message = KeepBrokenFileAside(save, e.what(), keptAside);
+        if (!keptAside) boardLevel = 0;
+        throw GameFileError(message);
+    }
+}
+
+std::string ContinueFromPosition(void (*readPosition)(), std::string (*progressFile)(int32_t level)) {
+    try {
+        readPosition();
+        return std::string();
+    } catch (const GameFileError& e) {
+        // The saves themselves still tell how far the player got.
+        int32_t level = MaxLevel;
+        std::error_code ec;
+        while (level > 1 && !std::filesystem::is_regular_file(progressFile(level), ec)) --level;
+        g_currentLevel = level;
+        g_maxCompletedLevel = level - 1;
+        return std::string(e.what()) + "\nThe game goes on at level " + std::to_string(level) + ".";
+    }
+}
