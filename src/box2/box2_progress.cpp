@@ -5,6 +5,7 @@
 
 #include "core/game_error.h"
 #include "core/int_lines.h"
+#include "core/paths.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
 #include "box2/box2_text_io.h"
@@ -77,7 +78,7 @@ void SaveK2() {
     // An empty board left by a failed load must not overwrite the player's work.
     if (g_box2BoardLevel != level) return;
     std::error_code ec;
-    std::filesystem::create_directories(kSaveFolder, ec);
+    std::filesystem::create_directories(UserPath(kSaveFolder), ec);
 
     IntLineWriter out;
     out.Int(info->headerValue);
@@ -131,11 +132,11 @@ void savecurrlevel2() {
     IntLineWriter out;
     out.Int(g_currentLevel);
     out.Int(g_maxCompletedLevel);
-    out.SaveAtomic(kPointerFile);
+    out.SaveAtomic(UserPath(kPointerFile));
 }
 
 void loadcurrlevel2() {
-    IntLineReader in(kPointerFile);
+    IntLineReader in(UserPath(kPointerFile));
     const int32_t current = in.IntIn(1, MaxLevel, "level");
     const int32_t done = in.IntIn(0, MaxLevel, "highest solved level");
     g_currentLevel = current;
