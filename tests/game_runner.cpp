@@ -39,7 +39,7 @@ GameRun GameRunner::Run(const std::string& script, const std::vector<std::string
         out << script;
     }
     std::string command = "cd '" + dir_ + "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy timeout 300 '" +
-                          std::string(STROYLIK_GAME_EXE) + "' --headless --start --script script.txt";
+                          std::string(STROYLIK_GAME_EXE) + "' --headless --start --script script.txt --data . --user-dir .";
     for (const std::string& a : extraArgs) command += " '" + a + "'";
     command += " > stdout.txt 2> stderr.txt";
     GameRun run;

@@ -133,8 +133,8 @@ TEST(HeadlessRun, AFatalErrorWritesTheLogAndEndsTheProgram) {
     EXPECT_EQ(run.exitCode, 1) << run.stdErr;
     // The line names the picture and what is wrong with it, never "success".
     EXPECT_EQ(game.ReadFile("Debug.txt"),
-              "Not D3DXCreateTextureFromFile: ./textures/no_such_cursor.png: cannot open the picture file "
-              "(No such file or directory): Generic failure.\r\n");
+              "Not D3DXCreateTextureFromFile: " + game.Path("textures/no_such_cursor.png") +
+                  ": cannot open the picture file (No such file or directory): Generic failure.\r\n");
 }
 
 TEST(HeadlessRun, ABrokenIntroModelIsNamedAndTheGameStillStarts) {

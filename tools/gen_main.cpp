@@ -1,4 +1,5 @@
-// stroylik_gen --content DIR --out DIR: writes the whole game folder.
+// stroylik_gen --content DIR --out DIR [--icons DIR --app-id ID]: writes the whole game folder,
+// and the desktop icons when asked.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -8,10 +9,12 @@
 #include "generators.h"
 
 int main(int argc, char** argv) {
-    std::string content = "content", out = "game";
+    std::string content = "content", out = "game", icons, appId = "stroylik";
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--content")) content = argv[i + 1];
         else if (!std::strcmp(argv[i], "--out")) out = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--icons")) icons = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--app-id")) appId = argv[i + 1];
     }
     try {
         std::filesystem::create_directories(out);
@@ -32,6 +35,7 @@ int main(int argc, char** argv) {
         gen::WriteBox2Levels(content, out);
         gen::WriteSounds(out);
         gen::WriteLogoModel(out);
+        if (!icons.empty()) gen::WriteIcons(icons, appId);
         // Written last: the build treats it as the sign that the folder is complete.
         gen::WriteSurfacesIni(out);
     } catch (const std::exception& e) {

@@ -35,7 +35,10 @@ struct LogoBlock {
 constexpr int LogoBlockCount = 8;
 extern const std::array<LogoBlock, LogoBlockCount> LogoBlocks;
 
-// The block's texture: its colour with a raised panel and the letter. Throws on failure.
+class Canvas;
+// The block's face: its colour with a raised panel and the letter. Throws on failure.
+Canvas DrawBlockFace(const LogoBlock& block, int size);
+// The block's texture: the face as a PNG file. Throws on failure.
 void WriteBlockTexture(const std::string& path, const LogoBlock& block, int size);
 
 // The animation: block `index` rests at RestPose(index); keys 0 .. count-1 at 24 per second.

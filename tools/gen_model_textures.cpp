@@ -142,7 +142,7 @@ void DrawLetter(Canvas& c, const Glyph& g, int offsetX, int offsetY, const RGBA&
 
 }  // namespace
 
-void WriteBlockTexture(const std::string& path, const LogoBlock& block, int size) {
+Canvas DrawBlockFace(const LogoBlock& block, int size) {
     FontHandle font(size * 7 / 10);
     // The cap height of a plain capital centres every letter on the same baseline; the breve of
     // Й reaches into the margin above.
@@ -161,7 +161,11 @@ void WriteBlockTexture(const std::string& path, const LogoBlock& block, int size
     int offsetX = (size - (right - left + 1)) / 2 - left;
     int offsetY = (size - capHeight) / 2 - capTop + size / 40;
     DrawLetter(c, g, offsetX, offsetY, Hex(block.ink), face);
-    if (!c.SavePng(path)) throw std::runtime_error("cannot write " + path);
+    return c;
+}
+
+void WriteBlockTexture(const std::string& path, const LogoBlock& block, int size) {
+    if (!DrawBlockFace(block, size).SavePng(path)) throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace gen

@@ -26,6 +26,8 @@ void WriteBox2Levels(const std::string& content, const std::string& out);
 void WriteSounds(const std::string& out);
 // The intro model and its textures.
 void WriteLogoModel(const std::string& out);
+// The desktop icons, outDir/NxN/apps/appId.png for the sizes desktops ask for.
+void WriteIcons(const std::string& outDir, const std::string& appId);
 
 // File names of the catalogue entries, relative to the game folder.
 inline const char* const kSurfaceFiles[6] = {

@@ -7,6 +7,7 @@
 #include "app/frame_loop.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/paths.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "render/stars.h"
@@ -25,7 +26,7 @@ void DeleteIfExists(const std::string& path) {
 }
 
 std::string SaveFile(int box, int level) {
-    return "./save/k" + std::to_string(box) + "/sk_" + std::to_string(level) + ".dat";
+    return UserPath("./save/k" + std::to_string(box) + "/sk_" + std::to_string(level) + ".dat");
 }
 
 // The next-level buttons act on ordinary levels below the last one: a free-construction
@@ -102,7 +103,7 @@ int RunClickAction() {
         return 6;
     }
     if (hot == HotChoice1 && screen == ScreenMainMenu) {   // 7
-        g_saveExists = FileExists("./save/k1/sk_1.dat") ? -1 : 0;
+        g_saveExists = FileExists(SaveFile(1, 1)) ? -1 : 0;
         StopMediaChannel(1);
         StopMediaChannel(2);
         g_screenState = ScreenBox1Start;
@@ -124,7 +125,7 @@ int RunClickAction() {
         return 9;
     }
     if (hot == HotChoice2 && screen == ScreenMainMenu) {   // 10
-        g_saveExists = FileExists("./save/k2/sk_1.dat") ? -1 : 0;
+        g_saveExists = FileExists(SaveFile(2, 1)) ? -1 : 0;
         StopMediaChannel(1);
         StopMediaChannel(2);
         g_screenState = ScreenBox2Start;
@@ -160,22 +161,29 @@ int RunClickAction() {
         return 14;
     }
     if (hot == HotBack && screen == ScreenBox2) {   // 15
-        stopstars();
-        stopstars_2();
-        g_screenState = ScreenMainMenu;
-        PeremotkaMusic();
-        savecurrlevel2();
-        SaveK2();
+        LeaveBoxScreen();
         return 15;
     }
     if (hot == HotBack && screen == ScreenBox1) {   // 16
-        stopstars();
-        stopstars_2();
-        g_screenState = ScreenMainMenu;
-        PeremotkaMusic();
-        savecurrlevel();
-        SaveK1();
+        LeaveBoxScreen();
         return 16;
     }
     return 0;
+}
+
+bool LeaveBoxScreen() {
+    const int screen = g_screenState;
+    if (screen != ScreenBox1 && screen != ScreenBox2) return false;
+    stopstars();
+    stopstars_2();
+    g_screenState = ScreenMainMenu;
+    PeremotkaMusic();
+    if (screen == ScreenBox2) {
+        savecurrlevel2();
+        SaveK2();
+    } else {
+        savecurrlevel();
+        SaveK1();
+    }
+    return true;
 }

@@ -7,6 +7,7 @@
 #include "core/game_error.h"
 #include "core/options.h"
 #include "app/settings_dialog.h"
+#include "app/user_files.h"
 #include "core/tables.h"
 #include "app/game_ini.h"
 #include "core/timing.h"
@@ -82,6 +83,8 @@ void TForm1::Button1Click() {
         return;
     }
     g_resolutionIndex = ComboBox1.itemIndex;
+    std::string settingsError;
+    if (!RememberResolution(g_options, g_resolutionIndex, settingsError)) ShowMessage(settingsError, "Стройлик");
     g_vsync = g_options.vsync;
     plat::HRESULT hr = plat::S_OK;
     try {
@@ -122,6 +125,18 @@ void TForm1::Close() {
     closing_ = true;
     FormClose();
     window.Close();
+}
+
+void TForm1::CloseRequested() {
+    if (g_gameStarted) {
+        try {
+            LeaveBoxScreen();
+        } catch (const std::exception& e) {
+            // The window still closes: keeping a child in a game it asked to leave helps nobody.
+            ShowMessage(e.what(), "Стройлик");
+        }
+    }
+    Close();
 }
 
 void TForm1::FormClose() {
@@ -183,7 +198,7 @@ plat::WindowHandlers TForm1::Handlers() {
     h.onDeactivate = [this] { ApplicationEvents1Deactivate(); };
     h.onMinimize = [this] { ApplicationEvents1Minimize(); };
     h.onRestore = [this] { ApplicationEvents1Restore(); };
-    h.onClose = [this] { Close(); };
+    h.onClose = [this] { CloseRequested(); };
     return h;
 }
 

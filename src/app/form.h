@@ -59,6 +59,8 @@ public:
 
     // Closing the window ends the program: hides it, and the main loop then destroys it.
     void Close();
+    // The window manager's close request: a level in play is saved as the back button does.
+    void CloseRequested();
     bool closing() const { return closing_; }
     bool destroyed() const { return destroyed_; }
 

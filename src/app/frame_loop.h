@@ -16,6 +16,10 @@ int FrameLogic();
 // The click-action table: runs the first action whose condition holds. Returns the row
 // number acted on (1..16), or 0 when none applied.
 int RunClickAction();
+// The back button on a box screen: back to the main menu, saving the level pointer and the
+// board. Closing the window during a level goes through it too, so no work is lost. False
+// (and nothing done) on any other screen.
+bool LeaveBoxScreen();
 // Ends a frame that an error interrupted, so the next one starts clean.
 void AbortFrame();
 

@@ -12,6 +12,7 @@
 #include "core/options.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
+#include "app/user_files.h"
 #include "platform/clock.h"
 
 namespace {
@@ -25,7 +26,7 @@ void ShowPassError(const std::string& text) {
     if (Form1) Form1->ShowMessage(text, "Стройлик");
 }
 
-int RunGame(ScriptDriver& script) {
+int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
     std::string error;
     plat::WindowOptions windowOptions;
     windowOptions.headless = g_options.headless;
@@ -41,9 +42,10 @@ int RunGame(ScriptDriver& script) {
         Form1->ShowMessage(std::string(e.what()) + "\nThe game cannot start without it.", "Стройлик");
         return 1;
     }
+    if (!settingsMessage.empty()) Form1->ShowMessage(settingsMessage, "Стройлик");
     Form1->window.SetDialogEventSink([](const plat::Window::DialogEvent& e) { HandleDialogEvent(*Form1, e); });
     Form1->window.SetVsync(g_options.vsync);
-    Form1->ComboBox1.itemIndex = g_options.resolutionIndex;
+    Form1->ComboBox1.itemIndex = PreselectedResolution(g_options);
     Form1->FormShow();
     if (g_options.start) {
         try {
@@ -92,6 +94,13 @@ int main(int argc, char** argv) {
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
+    if (!SetUpFolders(g_options, error)) {
+        std::fprintf(stderr, "stroylik: %s\n", error.c_str());
+        if (!g_options.headless) plat::ShowMessage("Стройлик cannot start: " + error, "Стройлик", false);
+        return 1;
+    }
+    std::string settingsMessage;
+    LoadPlayerSettings(settingsMessage);
     plat::SetFixedStep(g_options.fixedStepMs);
     ScriptDriver script;
     if (!g_options.script.empty() && !script.Load(g_options.script, error)) {
@@ -102,7 +111,7 @@ int main(int argc, char** argv) {
     Form1 = new TForm1;
     int code = 0;
     try {
-        code = RunGame(script);
+        code = RunGame(script, settingsMessage);
         if (!Form1->destroyed()) {
             Form1->Close();
             Form1->FormDestroy();

@@ -26,7 +26,7 @@ constexpr CommandShape kCommands[] = {
     {"frames", 2, 2}, {"move", 3, 3},      {"down", 2, 2},     {"up", 2, 2},
     {"click", 1, 1},  {"key", 3, 3},       {"focus", 2, 2},    {"minimize", 1, 1},
     {"restore", 1, 1}, {"device", 2, 2},   {"screenshot", 2, 2}, {"dump", 2, 2},
-    {"expect", 3, -1},
+    {"expect", 3, -1}, {"close", 1, 1},
 };
 
 bool ParseNumber(const std::string& text, long long& out) {
@@ -172,6 +172,9 @@ bool ScriptDriver::Execute(const Line& line, TForm1& form, bool& needsFrame) {
         form.window.Dispatch(plat::Window::Event::Minimized, form.Handlers());
     } else if (cmd == "restore") {
         form.window.Dispatch(plat::Window::Event::Restored, form.Handlers());
+    } else if (cmd == "close") {
+        form.window.RequestClose();
+        needsFrame = true;
     } else if (cmd == "device") {
         if (w[1] == "lost") plat::Device::SimulateLoss(plat::CooperativeLevel::Lost);
         else if (w[1] == "reset") plat::Device::SimulateLoss(plat::CooperativeLevel::NotReset);

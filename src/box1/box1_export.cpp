@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/int_lines.h"
+#include "core/paths.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
@@ -23,5 +24,5 @@ void savemap() {
         }
         out.Text("-----------------------------");
     }
-    out.SaveAtomic(kBox1ExportFile);
+    out.SaveAtomic(UserPath(kBox1ExportFile));
 }

@@ -5,6 +5,7 @@
 
 #include "core/game_error.h"
 #include "core/progress_files.h"
+#include "core/paths.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
@@ -111,11 +112,11 @@ void StoreLevel(const LevelFileData& data, LevelInfo& info) {
 }  // namespace
 
 std::string Box1LevelFileName(int32_t level) {
-    return g_levelPathPrefix + std::to_string(level) + ".ini";
+    return GamePath(g_levelPathPrefix + std::to_string(level) + ".ini");
 }
 
 std::string Box1ProgressFileName(int32_t level) {
-    return std::string(kBox1SaveFolder) + "/sk_" + std::to_string(level) + ".dat";
+    return UserPath(std::string(kBox1SaveFolder) + "/sk_" + std::to_string(level) + ".dat");
 }
 
 void loadlevels() {

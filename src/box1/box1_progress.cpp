@@ -8,6 +8,7 @@
 #include "core/game_error.h"
 #include "core/int_lines.h"
 #include "core/progress_files.h"
+#include "core/paths.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
@@ -91,7 +92,7 @@ void SaveK1() {
             out.Int(cell.originRow);
         }
     std::error_code ec;
-    std::filesystem::create_directories(kBox1SaveFolder, ec);
+    std::filesystem::create_directories(UserPath(kBox1SaveFolder), ec);
     out.SaveAtomic(Box1ProgressFileName(g_currentLevel));
 }
 
@@ -130,11 +131,11 @@ void savecurrlevel() {
     IntLineWriter out;
     out.Int(g_currentLevel);
     out.Int(g_maxCompletedLevel);
-    out.SaveAtomic(kBox1PositionFile);
+    out.SaveAtomic(UserPath(kBox1PositionFile));
 }
 
 void loadcurrlevel() {
-    NumberLines in = NumberLines::FromFile(kBox1PositionFile);
+    NumberLines in = NumberLines::FromFile(UserPath(kBox1PositionFile));
     const int32_t level = in.Next(1, MaxLevel, "the current level");
     const int32_t completed = in.Next(0, MaxLevel, "the highest completed level");
     g_currentLevel = level;

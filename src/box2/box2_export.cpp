@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/int_lines.h"
+#include "core/paths.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
 #include "box2/box2_text_io.h"
@@ -83,5 +84,5 @@ void savemap2() {
     BoardToLevel2(*info, level);
     IntLineWriter out;
     WriteLevelText2(level, out);
-    out.SaveAtomic(kExportFile);
+    out.SaveAtomic(UserPath(kExportFile));
 }

@@ -3,6 +3,7 @@
 
 #include "core/game_error.h"
 #include "core/int_lines.h"
+#include "core/paths.h"
 #include "box2/box2_text_io.h"
 
 namespace {
@@ -114,6 +115,6 @@ void ApplyLevel2(const Box2LevelData& level, int levelNumber) {
     }
 }
 
-std::string LevelFileName2(int levelNumber) { return g_levelPathPrefix + std::to_string(levelNumber) + ".ini"; }
+std::string LevelFileName2(int levelNumber) { return GamePath(g_levelPathPrefix + std::to_string(levelNumber) + ".ini"); }
 
-std::string SaveFileName2(int levelNumber) { return "./save/k2/sk_" + std::to_string(levelNumber) + ".dat"; }
+std::string SaveFileName2(int levelNumber) { return UserPath("./save/k2/sk_" + std::to_string(levelNumber) + ".dat"); }

@@ -6,6 +6,7 @@
 #include "core/game_error.h"
 #include "core/int_lines.h"
 #include "core/progress_files.h"
+#include "core/paths.h"
 #include "box2/box2.h"
 #include "box2/box2_drag.h"
 #include "box2/box2_level_file.h"
@@ -80,7 +81,7 @@ void SaveK2() {
     if (g_box2BoardLevel != level) return;
     SettleBox2Figure();
     std::error_code ec;
-    std::filesystem::create_directories(kSaveFolder, ec);
+    std::filesystem::create_directories(UserPath(kSaveFolder), ec);
 
     IntLineWriter out;
     out.Int(info->headerValue);
@@ -137,11 +138,11 @@ void savecurrlevel2() {
     IntLineWriter out;
     out.Int(g_currentLevel);
     out.Int(g_maxCompletedLevel);
-    out.SaveAtomic(kPointerFile);
+    out.SaveAtomic(UserPath(kPointerFile));
 }
 
 void loadcurrlevel2() {
-    IntLineReader in(kPointerFile);
+    IntLineReader in(UserPath(kPointerFile));
     const int32_t current = in.IntIn(1, MaxLevel, "level");
     const int32_t done = in.IntIn(0, MaxLevel, "highest solved level");
     g_currentLevel = current;

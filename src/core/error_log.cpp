@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/game_error.h"
+#include "core/paths.h"
 
 namespace {
 
@@ -143,12 +144,13 @@ std::string ErrorLogLine(int32_t code, const std::string& message) { return mess
 
 void WriteErrorLog(int32_t code, const std::string& message) {
     const std::string line = ErrorLogLine(code, message);
-    std::FILE* f = std::fopen("Debug.txt", "wb");
-    if (!f) ThrowFileError("Debug.txt", 0, "cannot be created");
+    const std::string path = UserPath("Debug.txt");
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) ThrowFileError(path, 0, "cannot be created");
     const std::string text = line + "\r\n";
     const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
     const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) ThrowFileError("Debug.txt", 0, "cannot be written");
+    if (!written || !closed) ThrowFileError(path, 0, "cannot be written");
     // The window goes: it is closed and destroyed, which releases every device object.
     if (g_fatalWindowClose) g_fatalWindowClose();
     throw FatalErrorExit{line};

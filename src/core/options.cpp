@@ -57,6 +57,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
                 error = "unknown resolution \"" + std::string(value) + "\" (800x600, 1024x768 or 1280x1024)";
                 return false;
             }
+            out.resolutionGiven = true;
             ++i;
         } else if (arg == "--seed") {
             if (!needValue()) return false;
@@ -83,6 +84,10 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             if (!needValue()) return false;
             out.audioOut = value;
             ++i;
+        } else if (arg == "--data" || arg == "--user-dir") {
+            if (!needValue()) return false;
+            (arg == "--data" ? out.dataDir : out.userDir) = value;
+            ++i;
         } else {
             error = "unknown option \"" + arg + "\"";
             return false;
@@ -102,5 +107,8 @@ std::string UsageText() {
            "  --fixed-step MS    every frame advances the clock by MS milliseconds\n"
            "  --script FILE      drive the game by the commands in FILE (see docs/scripts.md)\n"
            "  --audio-out FILE.wav  also write the mixed sound to FILE.wav\n"
+           "  --data DIR         read the game data from DIR instead of the installed folder\n"
+           "  --user-dir DIR     keep saves and settings in DIR instead of\n"
+           "                     $XDG_DATA_HOME/stroylik and $XDG_CONFIG_HOME/stroylik\n"
            "  --help             show this text\n";
 }

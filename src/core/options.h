@@ -5,6 +5,7 @@
 
 struct Options {
     int resolutionIndex = 0;     // --resolution 800x600|1024x768|1280x1024
+    bool resolutionGiven = false;   // else the settings file's choice is preselected
     bool start = false;          // --start: skip the dialog
     bool windowed = false;       // --windowed
     bool vsync = true;           // --no-vsync turns it off
@@ -14,6 +15,8 @@ struct Options {
     int fixedStepMs = 0;         // --fixed-step MS
     std::string script;          // --script FILE
     std::string audioOut;        // --audio-out FILE.wav
+    std::string dataDir;         // --data DIR: the game folder instead of the one found
+    std::string userDir;         // --user-dir DIR: saves and settings go there
     bool help = false;
 };
 

@@ -114,9 +114,10 @@ void Window::EnterGameMode(int backBufferWidth, int backBufferHeight) {
     gameMode_ = true;
     if (!window_) return;
     SDL_Window* w = Sdl(window_);
+    // The dialog's caption names the settings step; the game itself is just the game.
+    SDL_SetWindowTitle(w, "Стройлик");
     if (options_.windowed) {
         SDL_SetWindowAlwaysOnTop(w, SDL_FALSE);
-        SDL_SetWindowTitle(w, "Стройлик");
         SDL_SetWindowSize(w, backBufferWidth, backBufferHeight);
         SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         SDL_SetWindowResizable(w, SDL_TRUE);
@@ -125,6 +126,14 @@ void Window::EnterGameMode(int backBufferWidth, int backBufferHeight) {
         SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
     SetRelativeMouse(true);
+}
+
+void Window::RequestClose() {
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    e.window.windowID = window_ ? SDL_GetWindowID(Sdl(window_)) : 0;
+    SDL_PushEvent(&e);
 }
 
 void Window::Dispatch(Event event, const WindowHandlers& handlers) {

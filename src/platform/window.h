@@ -42,6 +42,9 @@ public:
     enum class Event { FocusLost, FocusGained, Minimized, Restored, Close };
     void Dispatch(Event event, const WindowHandlers& handlers);
     bool minimized() const { return minimized_; }
+    // Queues the close request a window manager sends (Alt+F4, the title bar's cross); the
+    // next PumpEvents delivers it to onClose like a real one.
+    void RequestClose();
     void Close() { closed_ = true; }
     bool closed() const { return closed_; }
 

@@ -9,6 +9,7 @@
 #include "core/error_log.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/paths.h"
 #include "platform/image.h"
 #include "render/model.h"
 #include "render/texture_catalog.h"
@@ -168,7 +169,7 @@ plat::HRESULT InitD3D() {
     if (!g_maskTexture) {
         std::string error;
         const plat::HRESULT hr =
-            plat::CreateTextureFromFile(g_device.get(), MaskTextureFile, g_maskTexture, true, &error);
+            plat::CreateTextureFromFile(g_device.get(), GamePath(MaskTextureFile), g_maskTexture, true, &error);
         if (plat::Failed(hr)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             LogTextureFailure(hr, error);
@@ -179,7 +180,7 @@ plat::HRESULT InitD3D() {
     // model buffers and the pictures are made, so the game can go on without the intro.
     std::exception_ptr modelError;
     try {
-        LoadMyX(ModelFile);
+        LoadMyX(GamePath(ModelFile));
     } catch (const GameFileError&) {
         modelError = std::current_exception();
     }
@@ -195,10 +196,10 @@ void UseRecorderGraphics() {
     g_sprite->SetTransform(ResolutionScaling());
     for (const FontSpec& wanted : GameFonts) plat::Font::Create(nullptr, wanted.height, wanted.width, 1, FontFace, *wanted.holder);
     // Box 2 reads shape pixels from the mask; without a GPU the texture is CPU-only.
-    if (!g_maskTexture && std::filesystem::exists(MaskTextureFile)) {
+    if (!g_maskTexture && std::filesystem::exists(GamePath(MaskTextureFile))) {
         plat::Image image;
         std::string error;
-        if (plat::LoadImageFile(MaskTextureFile, image, error)) g_maskTexture = plat::Texture::FromImage(image, true);
+        if (plat::LoadImageFile(GamePath(MaskTextureFile), image, error)) g_maskTexture = plat::Texture::FromImage(image, true);
         else std::fprintf(stderr, "%s\n", error.c_str());
     }
     InitSurfaces();

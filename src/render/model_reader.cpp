@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "core/game_error.h"
+#include "core/paths.h"
 #include "core/timing.h"
 #include "render/graphics.h"
 #include "render/model.h"
@@ -345,7 +346,7 @@ void CreateModelTextures() {
         if (rec.textureFile == "nil") continue;
         rec.texture.reset();
         std::string error;
-        if (plat::Failed(plat::CreateTextureFromFile(g_device.get(), rec.textureFile, rec.texture, false, &error))) {
+        if (plat::Failed(plat::CreateTextureFromFile(g_device.get(), GamePath(rec.textureFile), rec.texture, false, &error))) {
             if (firstFile.empty()) firstFile = rec.textureFile;
             else failures += "; ";
             failures += error.empty() ? rec.textureFile : error;

@@ -7,6 +7,7 @@
 
 #include "core/error_log.h"
 #include "core/game_error.h"
+#include "core/paths.h"
 #include "platform/image.h"
 #include "render/graphics.h"
 
@@ -48,7 +49,7 @@ bool ParseCount(const std::string& text, long& value) {
 }  // namespace
 
 void LoadSurfacesIni(const std::string& path) {
-    std::ifstream in(path);
+    std::ifstream in(GamePath(path));
     if (!in) ThrowFileError(path, 0, "cannot open the texture list");
     const std::string first = ReadLine(in);
     long count = 0;
@@ -86,12 +87,12 @@ void InitSurfaces() {
             // Recorder graphics (no GPU): sizes only, so draws name real sheets.
             plat::Image image;
             std::string error;
-            if (plat::LoadImageFile(entry.fileName, image, error)) entry.texture = plat::Texture::FromImage(image, false);
+            if (plat::LoadImageFile(GamePath(entry.fileName), image, error)) entry.texture = plat::Texture::FromImage(image, false);
             else std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
             continue;
         }
         std::string error;
-        const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), entry.fileName, entry.texture, false, &error);
+        const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), GamePath(entry.fileName), entry.texture, false, &error);
         if (plat::Failed(hr)) {
             std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
             LogTextureFailure(hr, error);

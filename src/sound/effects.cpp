@@ -10,6 +10,7 @@
 
 #include "core/game_error.h"
 #include "core/options.h"
+#include "core/paths.h"
 #include "render/graphics.h"
 #include "sound/sound.h"
 #include "sound/wav_data.h"
@@ -68,7 +69,7 @@ void CreateSlotBuffer(std::unique_ptr<plat::SoundBuffer>& slot, int rate, int se
 }
 
 void LoadEffect(const std::string& fileName, std::unique_ptr<plat::SoundBuffer>& slot) {
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(GamePath(fileName), std::ios::binary);
     if (!in) ThrowFileError(fileName, 0, "cannot open the sound file");
     const std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) ThrowFileError(fileName, 0, "cannot read the sound file");

@@ -5,6 +5,7 @@
 
 #include "core/game_state.h"
 #include "core/options.h"
+#include "core/paths.h"
 #include "core/state_dump.h"
 #include "platform/window.h"
 #include "render/graphics.h"
@@ -38,8 +39,9 @@ void SaveInfo(const std::string& text) {
     else plat::ShowMessage(text, "ERROR", g_options.headless);
 }
 
-void dLoadSound(int channel, const std::string& name) {
+void dLoadSound(int channel, const std::string& relativeName) {
     if (!ValidChannel(channel)) return;
+    const std::string name = GamePath(relativeName);
     std::error_code ec;
     if (!std::filesystem::exists(name, ec)) {
         SaveInfo("Sound File: " + name + " not found.");
