@@ -73,8 +73,8 @@ inline void LetAFigureFly(GameDriver& game, int fromX, int fromY) {
     ASSERT_FALSE(InField(x, y));
     game.MoveTo(fromX, fromY);
     game.Press();
+    game.MoveTo(x, y);   // picked up as this frame is drawn, then carried
     ASSERT_GT(g_drag.figure, 0);
-    game.MoveTo(x, y);
     game.Release();
     game.Frame();
     ASSERT_GT(g_drag.figure, 0) << "the figure is on its way home";

@@ -6,8 +6,9 @@
 #   tools/soak.sh [FRAMES] [SEED]        (defaults 200000 and 1)
 #
 # Environment: BUILD (default ./build) holds the game and its data; KEEP=1 keeps the scratch
-# folder (script, state dumps, memory samples) for a look afterwards. Run it niced on a shared
-# machine: nice -n 10 tools/soak.sh
+# folder (script, state dumps, memory samples "rss.txt": seconds, VmRSS, VmHWM) for a look
+# afterwards. Run it niced on a shared machine: nice -n 10 tools/soak.sh. Stopped with Ctrl+C
+# or kill, it ends the game and reports up to the last progress dump (every 5,000 frames).
 set -euo pipefail
 
 frames_wanted="${1:-200000}"
@@ -72,7 +73,7 @@ BEGIN {
                 anywhere(); move(x, y); click()
             } else if (r < 0.97) {
                 wait(rnd(1, 60))
-            } else if (r < 0.99) {               # the export key
+            } else if (r < 0.997) {              # the export key
                 print "key S down"; wait(1); print "key S up"
             } else {                             # a task switch and back
                 print "focus lost"; wait(3); print "focus gained"; wait(3)
@@ -81,7 +82,7 @@ BEGIN {
         move(1250, 20)
         click()
         wait(2)
-        if (rand() < 0.05) print "dump state_" n ".json"
+        if (n >= next_dump) { print "dump progress.json"; next_dump = n + 5000 }
     }
     print "dump end.json"
 }' > "$work/soak.txt"
@@ -104,6 +105,9 @@ sample() {
     # "Start" is the first sample after the game has settled into its menus.
     if [ -z "$rss_start" ] && [ $(($(date +%s) - start_s)) -ge 5 ]; then rss_start="$rss"; fi
 }
+# Stopped early (Ctrl+C, kill): the game goes too, and the report covers what ran.
+stopped=0
+trap 'stopped=1; kill "$pid" 2>/dev/null' INT TERM
 while kill -0 "$pid" 2>/dev/null; do
     sample || true
     sleep 1
@@ -112,6 +116,8 @@ set +e
 wait "$pid"
 status=$?
 set -e
+[ "$stopped" = 1 ] && echo "soak: stopped early; frames are those of the last progress dump"
+[ -f end.json ] || cp progress.json end.json 2>/dev/null || true
 elapsed=$(($(date +%s) - start_s))
 drawn=$(awk -F': ' '/"framesDrawn"/ { gsub(/[ ,]/, "", $2); print $2 }' end.json 2>/dev/null | tail -n 1)
 echo "soak: seed $seed, script of $frames_wanted frames or more"

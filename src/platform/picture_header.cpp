@@ -40,23 +40,17 @@ uint32_t PngBitsPerPixel(uint8_t colourType, uint8_t depth) {
     }
 }
 
-bool ReadPngHeader(const uint8_t* head, size_t headSize, uint64_t fileSize, PictureHeader& header, std::string& why) {
+bool ReadPngHeader(const uint8_t* head, size_t headSize, PictureHeader& header, uint32_t& bitsPerPixel,
+                   std::string& why) {
     if (headSize < 33 || BigEndian32(head + 8) != 13 || std::memcmp(head + 12, "IHDR", 4) != 0) {
         why = "the PNG file has no image header";
         return false;
     }
     header.width = BigEndian32(head + 16);
     header.height = BigEndian32(head + 20);
-    const uint32_t bits = PngBitsPerPixel(head[25], head[24]);
-    if (bits == 0) {
+    bitsPerPixel = PngBitsPerPixel(head[25], head[24]);
+    if (bitsPerPixel == 0) {
         why = "unsupported PNG colour type " + std::to_string(head[25]) + " with depth " + std::to_string(head[24]);
-        return false;
-    }
-    // The filtered rows the compressed data must unpack to.
-    const uint64_t rawBytes = uint64_t(header.height) * (1 + (uint64_t(header.width) * bits + 7) / 8);
-    if (rawBytes > fileSize * MaxDeflateRatio) {
-        why = "the PNG file is too short for a " + std::to_string(header.width) + " x " +
-              std::to_string(header.height) + " picture";
         return false;
     }
     return true;
@@ -93,11 +87,19 @@ bool CheckPictureHeader(const std::string& name, const uint8_t* head, size_t hea
         why = "neither a PNG nor a DDS file";
         return false;
     }
-    if (png ? !ReadPngHeader(head, headSize, fileSize, header, why) : !ReadDdsHeader(head, headSize, header, why))
+    uint32_t bitsPerPixel = 0;
+    if (png ? !ReadPngHeader(head, headSize, header, bitsPerPixel, why) : !ReadDdsHeader(head, headSize, header, why))
         return false;
     if (header.width == 0 || header.height == 0 || header.width > MaxPictureDimension ||
         header.height > MaxPictureDimension) {
         why = "bad picture size " + std::to_string(header.width) + " x " + std::to_string(header.height);
+        return false;
+    }
+    // The filtered rows a PNG's compressed data must unpack to.
+    const uint64_t rawBytes = uint64_t(header.height) * (1 + (uint64_t(header.width) * bitsPerPixel + 7) / 8);
+    if (png && rawBytes > fileSize * MaxDeflateRatio) {
+        why = "the PNG file is too short for a " + std::to_string(header.width) + " x " +
+              std::to_string(header.height) + " picture";
         return false;
     }
     const uint64_t decodedBytes = uint64_t(header.width) * header.height * 4;
