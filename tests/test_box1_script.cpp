@@ -96,4 +96,30 @@ TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
     EXPECT_GT(soundtest::Rms(pcm, silenceEnd, silenceEnd + 10 * block), 300.0) << "the success sound is audible";
 }
 
+// Closing the window (the window manager's request) during a level saves the board and the
+// position exactly as the back button does, so "continue" brings the work back.
+TEST(Box1ScriptTest, ClosingTheWindowDuringALevelSavesIt) {
+    GameRunner runner;
+    FillFigureTables();
+    g_levelPathPrefix = runner.Path("levels/k1/level");
+    g_currentLevel = 1;
+    loadlevels();
+    std::string firstFigure = BuildLines();
+    firstFigure = firstFigure.substr(0, firstFigure.find("frames 2\n") + 9);
+    const std::string play = "frames 3\nclick\nmove 380 320\nclick\nmove 500 220\nclick\nexpect g_screenState 1\n"
+                             "frames 2\n" + firstFigure + "dump before.json\nclose\nframes 5\n";
+    GameRun run = runner.Run(play, {"--fixed-step", "20"});
+    ASSERT_EQ(run.exitCode, 0) << run.stdErr;
+    EXPECT_EQ(runner.ReadFile("k1.dat"), "1\r\n0\r\n");
+    ASSERT_TRUE(runner.Exists("save/k1/sk_1.dat"));
+
+    run = runner.Run("frames 3\nclick\nmove 380 320\nclick\nexpect g_saveExists -1\nmove 500 550\nclick\n"
+                     "expect g_currentLevel 1\nframes 2\ndump after.json\n",
+                     {"--fixed-step", "20"});
+    ASSERT_EQ(run.exitCode, 0) << run.stdErr;
+    const std::string before = BuildSection(runner.ReadFile("before.json"));
+    ASSERT_NE(before.find_first_of("123456789"), std::string::npos) << "a figure was on the board";
+    EXPECT_EQ(before, BuildSection(runner.ReadFile("after.json")));
+}
+
 }  // namespace

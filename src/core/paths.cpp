@@ -32,7 +32,9 @@ std::string Absolute(const std::string& dir) {
     if (dir.empty()) return dir;
     std::error_code ec;
     const fs::path full = fs::absolute(dir, ec);
-    return ec ? dir : full.lexically_normal().string();
+    std::string text = ec ? dir : full.lexically_normal().string();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    return text;
 }
 
 }  // namespace
