@@ -22,7 +22,7 @@ done
 build="$(cd "$1" && pwd)"; shift
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(box1_level box1_save box1_position box2_level box2_save box2_position model wav png dds surfaces script)
+  for bin in "$build"/tests/fuzz/fuzz_*; do [ -x "$bin" ] && targets+=("${bin##*/fuzz_}"); done
 fi
 
 # Target-specific limits: a box 2 save is about 3 MB and each of its inputs takes long.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "box2/box2_level_file.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/settings.h"
 #include "../test_model_fixture.h"
 
 namespace fs = std::filesystem;
@@ -113,6 +115,23 @@ void PicturesSoundsAndText(const fs::path& game) {
         "device reset\nexpect g_drag.state 0\nexpect g_clearColor 0xFF44AFDC\nkey A down\nkey RETURN up\n");
 }
 
+// Settings as the game writes them: the defaults, and every value changed.
+void SettingsFiles(const fs::path& scratch) {
+    Settings changed;
+    changed.resolutionIndex = 1;
+    changed.fullscreen = false;
+    changed.windowWidth = 1024;
+    changed.windowHeight = 768;
+    changed.music = false;
+    changed.effects = false;
+    std::string message;
+    for (const auto& [name, settings] : {std::pair{"defaults.ini", Settings{}}, std::pair{"changed.ini", changed}}) {
+        const fs::path path = scratch / name;
+        if (!SaveSettings(path.string(), settings, message)) throw std::runtime_error(message);
+        Put("settings", name, ReadAll(path));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -127,6 +146,7 @@ int main(int argc, char** argv) {
         fs::create_directories(scratch);
         PicturesSoundsAndText(game);
         LevelsAndSaves(game, scratch);
+        SettingsFiles(scratch);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz seeds: %s\n", e.what());
         return 1;
