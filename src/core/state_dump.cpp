@@ -21,16 +21,19 @@ void StateDump::SetRaw(const std::string& path, const std::string& json) {
 
 namespace {
 
-// A node of the nested output: a value, or named children in insertion order.
+// A node of the nested output: a value, or named children in insertion order. The name lives
+// in the node itself: a pair holding the node would need it complete, which clang refuses.
 struct Node {
+    std::string name;
     const std::string* json = nullptr;
-    std::vector<std::pair<std::string, Node>> children;
+    std::vector<Node> children;
 
-    Node& Child(const std::string& name) {
-        for (auto& c : children)
-            if (c.first == name) return c.second;
-        children.emplace_back(name, Node());
-        return children.back().second;
+    Node& Child(const std::string& childName) {
+        for (Node& c : children)
+            if (c.name == childName) return c;
+        children.emplace_back();
+        children.back().name = childName;
+        return children.back();
     }
 };
 
@@ -42,8 +45,8 @@ void Write(const Node& node, std::string& out, int indent) {
     out += "{\n";
     for (size_t i = 0; i < node.children.size(); ++i) {
         out.append(indent + 2, ' ');
-        out += JsonString(node.children[i].first) + ": ";
-        Write(node.children[i].second, out, indent + 2);
+        out += JsonString(node.children[i].name) + ": ";
+        Write(node.children[i], out, indent + 2);
         out += i + 1 < node.children.size() ? ",\n" : "\n";
     }
     out.append(indent, ' ');
