@@ -23,9 +23,10 @@ struct ShippedLevel {
 };
 
 // Loads every level of a box ("k1" or "k2") through the game's loader and returns the
-// ordinary ones as `take` reads them off the board; the last level must be the one free one.
+// ordinary ones with the sample and palette `take` reads off the board, measured; the last
+// level must be the one free one.
 inline std::vector<ShippedLevel> LoadShippedLevels(const std::string& box, int expectedCount, const std::function<void()>& load,
-                                                   const std::function<ShippedLevel(int)>& take) {
+                                                   const std::function<void(ShippedLevel&)>& take) {
     std::vector<ShippedLevel> ordinary;
     g_levelPathPrefix = "./levels/" + box + "/level";
     int count = 0;
@@ -43,7 +44,14 @@ inline std::vector<ShippedLevel> LoadShippedLevels(const std::string& box, int e
         const bool last = n == count;
         EXPECT_EQ(info.freeBuild, last ? 1 : 0) << box << " level " << n << ": one free level, the last";
         EXPECT_EQ(info.layout, last ? 1 : 2) << box << " level " << n;
-        if (!last) ordinary.push_back(take(n));
+        if (last) continue;
+        ShippedLevel level;
+        level.number = n;
+        level.cols = info.sampleCols;
+        level.rows = info.sampleRows;
+        take(level);
+        level.measure = gen::MeasureLevel(level.sample, level.palette);
+        ordinary.push_back(level);
     }
     return ordinary;
 }

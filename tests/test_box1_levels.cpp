@@ -11,12 +11,8 @@
 
 namespace {
 
-ShippedLevel FromBoard(int number) {
-    ShippedLevel level;
-    level.number = number;
+void FromBoard(ShippedLevel& level) {
     const LevelInfo& info = *CurrentLevelInfo();
-    level.cols = info.sampleCols;
-    level.rows = info.sampleRows;
     for (int r = 0; r < info.sampleRows; ++r)
         for (int c = 0; c < info.sampleCols; ++c) {
             const CellRef& cell = g_box1Sample[r][c];
@@ -26,8 +22,6 @@ ShippedLevel FromBoard(int number) {
     for (int i = 0; i < PaletteRows; ++i)
         for (int j = 0; j < PaletteCols; ++j)
             if (g_box1PaletteIds[i][j] > 0) level.palette.push_back({g_box1PaletteIds[i][j], g_box1PaletteCounts[i][j]});
-    level.measure = gen::MeasureLevel(level.sample, level.palette);
-    return level;
 }
 
 }  // namespace

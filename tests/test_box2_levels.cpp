@@ -19,12 +19,8 @@ constexpr int MinPictureCols = 14, MinPictureRows = 12;
 constexpr int OneLayerLevels = 3;
 constexpr int SampleLeft = 656, ScreenWidth = 1280;
 
-ShippedLevel FromBoard(int number) {
-    ShippedLevel level;
-    level.number = number;
+void FromBoard(ShippedLevel& level) {
     const LevelInfo& info = *CurrentLevelInfo();
-    level.cols = info.sampleCols;
-    level.rows = info.sampleRows;
     for (int k = 0; k < LayerCount; ++k)
         for (int r = 0; r < info.sampleRows; ++r)
             for (int c = 0; c < info.sampleCols; ++c) {
@@ -35,8 +31,6 @@ ShippedLevel FromBoard(int number) {
     for (int r = 0; r < PaletteRows; ++r)
         for (int c = 0; c < PaletteCols; ++c)
             if (g_paletteIds[r][c] > 0) level.palette.push_back({g_paletteIds[r][c], g_paletteCounts[r][c]});
-    level.measure = gen::MeasureLevel(level.sample, level.palette);
-    return level;
 }
 
 // Columns and rows from the picture's leftmost, topmost figure cell to its last.
