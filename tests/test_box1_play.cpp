@@ -71,7 +71,7 @@ void BuildThePicture(GameDriver& game) {
 TEST(Box1PlayTest, EveryShippedOrdinaryLevelIsSolvedByMouse) {
     GameDriver game;
     const int shipped = ShippedLevels();
-    ASSERT_GE(shipped, 20);
+    ASSERT_GE(shipped, 60);
     ASSERT_NO_FATAL_FAILURE(StartNewBox1Game(game));
     int played = 0;
     while (CurrentLevelInfo() && CurrentLevelInfo()->freeBuild != 1) {
@@ -89,17 +89,10 @@ TEST(Box1PlayTest, EveryShippedOrdinaryLevelIsSolvedByMouse) {
         EXPECT_TRUE(std::filesystem::exists("save/k1/sk_" + std::to_string(level) + ".dat"));
         ++played;
     }
-    EXPECT_GE(played, 18);
-    // Everything after the ordinary levels is free construction, and there are at least two.
-    const int firstFree = g_currentLevel;
-    EXPECT_GE(shipped - firstFree + 1, 2);
-    for (int level = firstFree; level <= shipped; ++level) {
-        g_currentLevel = level;
-        loadlevels();
-        EXPECT_EQ(CurrentLevelInfo()->freeBuild, 1) << "level " << level;
-        EXPECT_EQ(CurrentLevelInfo()->layout, 1) << "level " << level;
-    }
-    EXPECT_EQ(played + (shipped - firstFree + 1), shipped);
+    // One free-construction level, the last, reached from its predecessor's next button.
+    EXPECT_EQ(played, shipped - 1);
+    EXPECT_EQ(g_currentLevel, shipped);
+    EXPECT_EQ(CurrentLevelInfo()->layout, 1);
 }
 
 TEST(Box1PlayTest, BackToMenuKeepsTheBoardForContinue) {

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "generators.h"
+#include "level_art.h"
+#include "level_report.h"
 
 namespace gen {
 namespace {
@@ -33,6 +35,7 @@ struct LevelSource {
     std::map<int, int> offers;      // palette-only figures (decoys, free-construction stock): id -> copies
     std::map<int, int> extra;       // extra copies of picture figures
     std::vector<int> unlimited;
+    std::string title;
 };
 
 int FigureCols(int id) { return id >= 13 && id <= 20 ? 4 : 2; }
@@ -54,13 +57,30 @@ LevelSource ReadSource(const std::string& path) {
     LevelSource src;
     src.path = path;
     std::string text;
+    // Plain blocks by their colour's first letter; every other figure is keyed by the file.
+    std::map<char, int> artKey{{'r', 1}, {'y', 2}, {'g', 3}, {'b', 4}};
     for (int line = 1; std::getline(file, text); ++line) {
         text = text.substr(0, text.find('#'));
         std::istringstream in(text);
         std::string key;
         if (!(in >> key)) continue;
-        if (key == "title") continue;
-        if (key == "field") {
+        if (key == "title") {
+            std::getline(in >> std::ws, src.title);
+        } else if (key == "key") {
+            std::vector<std::string> args;
+            for (std::string a; in >> a;) args.push_back(a);
+            if (!ReadArtKey(args, artKey)) Fail(path, line, "key needs one character and a figure id");
+        } else if (key == "art") {
+            ArtBlock art{line + 1, {}};
+            while (std::getline(file, text) && text.rfind("end", 0) != 0) art.rows.push_back(text), ++line;
+            ++line;
+            if (src.cols == 0) src.cols = ArtCols(art), src.rows = ArtRows(art);
+            const auto cells = [](int id) { return std::pair<int, int>{FigureCols(id), FigureRows(id)}; };
+            for (const ArtFigure& f : TileArt(art, artKey, cells, path)) {
+                if (f.id > MaxFigure) Fail(path, f.line, "expected a figure id 1 to 28");
+                src.picture.push_back(Placement{f.id, f.col, f.row});
+            }
+        } else if (key == "field") {
             if (!(in >> src.cols >> src.rows) || src.cols < 1 || src.rows < 1 || src.cols > 32 || src.rows > 32)
                 Fail(path, line, "field needs columns and rows, 1 to 32");
         } else if (key == "free") {
@@ -193,12 +213,30 @@ std::string LevelText(const LevelSource& src, int number) {
     return out;
 }
 
+ReportedLevel Report(const LevelSource& src, int number) {
+    ReportedLevel level;
+    level.number = number;
+    level.name = src.title;
+    level.free = src.freeBuild;
+    level.cols = src.cols;
+    level.rows = src.rows;
+    for (const Placement& p : src.picture) level.sample.push_back(MeasuredFigure{p.id, 1, p.col, p.row, FigureCols(p.id), FigureRows(p.id)});
+    const Palette palette = MakePalette(src);
+    std::vector<MeasuredOffer> offers;
+    for (int i = 0; i < PaletteRows; ++i)
+        for (int j = 0; j < PaletteCols; ++j)
+            if (palette.ids[i][j] > 0) offers.push_back(MeasuredOffer{palette.ids[i][j], palette.counts[i][j]});
+    level.measure = MeasureLevel(level.sample, offers);
+    return level;
+}
+
 }  // namespace
 
-void WriteBox1Levels(const std::string& content, const std::string& out) {
+std::vector<ReportedLevel> WriteBox1Levels(const std::string& content, const std::string& out) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::path(content) / "k1";
     if (!fs::is_directory(dir)) throw std::runtime_error("no box 1 level sources in " + dir.string());
+    std::vector<ReportedLevel> levels;
     for (const auto& entry : fs::directory_iterator(dir)) {
         const std::string name = entry.path().filename().string();
         if (name.rfind("level", 0) != 0 || entry.path().extension() != ".txt") continue;
@@ -210,7 +248,10 @@ void WriteBox1Levels(const std::string& content, const std::string& out) {
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file << LevelText(src, number);
         if (!file) throw std::runtime_error("cannot write " + path);
+        levels.push_back(Report(src, number));
     }
+    std::sort(levels.begin(), levels.end(), [](const ReportedLevel& a, const ReportedLevel& b) { return a.number < b.number; });
+    return levels;
 }
 
 }  // namespace gen

@@ -15,6 +15,8 @@
 #include "box2/box2_text_io.h"
 #include "gen_box2_shapes.h"
 #include "generators.h"
+#include "level_art.h"
+#include "level_report.h"
 
 namespace gen {
 namespace {
@@ -36,6 +38,8 @@ struct LevelSource {
     int cols = 0, rows = 0;
     std::vector<PaletteItem> palette;
     std::vector<Placement> puts;
+    std::string name;
+    bool exactCounts = false;   // picture figures missing from the palette lines: exact copies, not unlimited
 };
 
 [[noreturn]] void Fail(const std::string& file, int line, const std::string& what) {
@@ -54,12 +58,24 @@ int Number(const std::string& text, const std::string& file, int line) {
     return v;
 }
 
+// Picture figures that no palette line offers join the palette, in id order.
+void AddPictureFigures(LevelSource& src) {
+    std::map<int, int> uses;
+    for (const Placement& p : src.puts) ++uses[p.id];
+    for (const auto& [id, n] : uses) {
+        const bool listed = std::any_of(src.palette.begin(), src.palette.end(), [id = id](const PaletteItem& q) { return q.id == id; });
+        if (!listed) src.palette.push_back(PaletteItem{id, src.exactCounts ? n : UnlimitedCount, 0});
+    }
+}
+
 LevelSource ReadSource(const std::string& path) {
     LevelSource src;
     src.file = path;
     std::ifstream in(path);
     if (!in) throw std::runtime_error("cannot read " + path);
     std::string text;
+    // Plain blocks by their colour's first letter; every other figure is keyed by the file.
+    std::map<char, int> artKey{{'r', 1}, {'o', 2}, {'y', 3}, {'g', 4}, {'b', 5}, {'v', 6}};
     for (int line = 1; std::getline(in, text); ++line) {
         if (const size_t hash = text.find('#'); hash != std::string::npos) text.erase(hash);
         std::istringstream words(text);
@@ -88,13 +104,34 @@ LevelSource ReadSource(const std::string& path) {
                     if (q.id == p.id) Fail(path, line, "figure " + std::to_string(p.id) + " is listed twice");
                 src.palette.push_back(p);
             }
+        } else if (word == "name") {
+            src.name = text.substr(text.find("name") + 4);
+            src.name.erase(0, src.name.find_first_not_of(' '));
+            src.name.erase(src.name.find_last_not_of(' ') + 1);
+        } else if (word == "counts" && args.size() == 1 && (args[0] == "exact" || args[0] == "unlimited")) {
+            src.exactCounts = args[0] == "exact";
+        } else if (word == "key") {
+            if (!ReadArtKey(args, artKey)) Fail(path, line, "key needs one character and a figure id");
+        } else if (word == "art" && args.empty()) {
+            ArtBlock art{line + 1, {}};
+            while (std::getline(in, text) && text.rfind("end", 0) != 0) art.rows.push_back(text), ++line;
+            ++line;
+            if (src.cols == 0) {
+                src.cols = ArtCols(art);
+                src.rows = ArtRows(art);
+            }
+            const auto cells = [](int id) {
+                return ValidFigureId(id) ? std::pair<int, int>{FigureCols(id), FigureRows(id)} : std::pair<int, int>{2, 2};
+            };
+            for (const ArtFigure& f : TileArt(art, artKey, cells, path)) src.puts.push_back(Placement{f.id, f.col, f.row, f.line});
         } else if (word == "put" && args.size() == 3) {
             src.puts.push_back(Placement{arg(0), arg(1), arg(2), line});
-        } else if (word != "name") {
+        } else {
             Fail(path, line, "unknown line \"" + word + "\"");
         }
     }
-    if (src.cols == 0) Fail(path, 1, "no \"field\" or \"free\" line");
+    if (src.cols == 0) Fail(path, 1, "no \"field\", \"free\" or \"art\" line");
+    AddPictureFigures(src);
     return src;
 }
 
@@ -162,9 +199,29 @@ void BuildLevel(const LevelSource& src, Box2LevelData& level) {
             }
 }
 
+ReportedLevel Report(const LevelSource& src, const Box2LevelData& level, int number) {
+    ReportedLevel report;
+    report.number = number;
+    report.name = src.name;
+    report.free = src.free;
+    report.cols = level.info.sampleCols;
+    report.rows = level.info.sampleRows;
+    for (int k = 0; k < LayerCount; ++k)
+        for (int r = 0; r < GridSize; ++r)
+            for (int c = 0; c < GridSize; ++c)
+                if (const int id = level.sample[k][r][c]; id > 0)
+                    report.sample.push_back(MeasuredFigure{id, k + 1, c, r, FigureCols(id), FigureRows(id)});
+    std::vector<MeasuredOffer> offers;
+    for (int r = 0; r < PaletteRows; ++r)
+        for (int c = 0; c < PaletteCols; ++c)
+            if (level.ids[r][c] > 0) offers.push_back(MeasuredOffer{level.ids[r][c], level.counts[r][c]});
+    report.measure = MeasureLevel(report.sample, offers);
+    return report;
+}
+
 }  // namespace
 
-void WriteBox2Levels(const std::string& content, const std::string& out) {
+std::vector<ReportedLevel> WriteBox2Levels(const std::string& content, const std::string& out) {
     FillFigureTables();
     const plat::Image mask = Box2MaskImage();
     SetBox2MaskSource(&mask);
@@ -176,14 +233,17 @@ void WriteBox2Levels(const std::string& content, const std::string& out) {
     std::sort(files.begin(), files.end());
     std::filesystem::create_directories(out + "/levels/k2");
     static Box2LevelData level;
+    std::vector<ReportedLevel> reports;
     try {
         int number = 0;
         for (const std::string& file : files) {
             if (++number > MaxLevel) throw std::runtime_error("more than 100 box 2 levels");
-            BuildLevel(ReadSource(file), level);
+            const LevelSource src = ReadSource(file);
+            BuildLevel(src, level);
             IntLineWriter text;
             WriteLevelText2(level, text);
             text.SaveAtomic(out + "/levels/k2/level" + std::to_string(number) + ".ini");
+            reports.push_back(Report(src, level, number));
         }
     } catch (...) {
         SetBox2MaskSource(nullptr);
@@ -192,6 +252,7 @@ void WriteBox2Levels(const std::string& content, const std::string& out) {
     }
     SetBox2MaskSource(nullptr);
     ClearBoard2();
+    return reports;
 }
 
 }  // namespace gen

@@ -1,5 +1,6 @@
-// stroylik_gen --content DIR --out DIR [--icons DIR --app-id ID]: writes the whole game folder,
-// and the desktop icons when asked.
+// stroylik_gen --content DIR --out DIR [--icons DIR --app-id ID] [--sheets DIR] [--docs DIR]:
+// writes the whole game folder; with --icons also the desktop icons, with --sheets the level
+// contact sheets, with --docs the level tables there.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -9,12 +10,14 @@
 #include "generators.h"
 
 int main(int argc, char** argv) {
-    std::string content = "content", out = "game", icons, appId = "stroylik";
+    std::string content = "content", out = "game", icons, appId = "stroylik", sheets, docs;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--content")) content = argv[i + 1];
         else if (!std::strcmp(argv[i], "--out")) out = argv[i + 1];
         else if (!std::strcmp(argv[i], "--icons")) icons = argv[i + 1];
         else if (!std::strcmp(argv[i], "--app-id")) appId = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--sheets")) sheets = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--docs")) docs = argv[i + 1];
     }
     try {
         std::filesystem::create_directories(out);
@@ -30,9 +33,19 @@ int main(int argc, char** argv) {
         }
         gen::WriteMenuSheet(out);
         gen::WriteBox1Sheet(out);
-        gen::WriteBox1Levels(content, out);
+        const auto box1 = gen::WriteBox1Levels(content, out);
         gen::WriteBox2Art(out);
-        gen::WriteBox2Levels(content, out);
+        const auto box2 = gen::WriteBox2Levels(content, out);
+        gen::WarnCurveBreaks(box1, "box 1");
+        gen::WarnCurveBreaks(box2, "box 2");
+        if (!sheets.empty()) {
+            gen::WriteContactSheet(box1, 1, out, sheets + "/levels-box1.png");
+            gen::WriteContactSheet(box2, 2, out, sheets + "/levels-box2.png");
+        }
+        if (!docs.empty()) {
+            gen::WriteLevelTable(box1, docs + "/levels.md");
+            gen::WriteLevelTable(box2, docs + "/levels-box2.md");
+        }
         gen::WriteSounds(out);
         gen::WriteLogoModel(out);
         if (!icons.empty()) gen::WriteIcons(icons, appId);

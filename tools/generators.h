@@ -2,8 +2,10 @@
 // The generator's parts. Each writes its files under the game folder `out`
 // (paths inside it as the game names them, e.g. out + "/textures/...").
 #include <string>
+#include <vector>
 
 #include "canvas.h"
+#include "level_report.h"
 
 namespace gen {
 
@@ -18,10 +20,10 @@ void DrawMainSheetMenus(Canvas& sheet);
 void WriteMenuSheet(const std::string& out);
 // Box 1 figure sheet (entry 3) and levels from content/k1.
 void WriteBox1Sheet(const std::string& out);
-void WriteBox1Levels(const std::string& content, const std::string& out);
+std::vector<ReportedLevel> WriteBox1Levels(const std::string& content, const std::string& out);
 // Box 2 figure sheet (entry 4), the shape mask and levels from content/k2.
 void WriteBox2Art(const std::string& out);
-void WriteBox2Levels(const std::string& content, const std::string& out);
+std::vector<ReportedLevel> WriteBox2Levels(const std::string& content, const std::string& out);
 // Effects, jingle and music.
 void WriteSounds(const std::string& out);
 // The intro model and its textures.

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -103,6 +104,28 @@ struct Font::Impl {
         return g ? g : Find(Replacement);
     }
 };
+
+bool RenderTextImage(std::string_view utf8, int height, Image& out) {
+    if (height <= 0 || height > 512 || utf8.empty()) return false;
+    if (TTF_WasInit() == 0 && TTF_Init() != 0) return false;
+    TTF_Font* ttf = TTF_OpenFont(STROYLIK_FONT_PATH, height);
+    if (ttf == nullptr) return false;
+    const std::string text(utf8);
+    SDL_Surface* rendered = TTF_RenderUTF8_Blended(ttf, text.c_str(), SDL_Color{0, 0, 0, 255});
+    TTF_CloseFont(ttf);
+    SDL_Surface* surf = rendered ? SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
+    if (rendered) SDL_FreeSurface(rendered);
+    if (surf == nullptr) return false;
+    out.width = surf->w;
+    out.height = surf->h;
+    out.pixels.resize(size_t(out.width) * out.height);
+    for (int y = 0; y < surf->h; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surf->pixels) + size_t(y) * surf->pitch);
+        std::copy(row, row + surf->w, out.pixels.begin() + size_t(y) * out.width);
+    }
+    SDL_FreeSurface(surf);
+    return true;
+}
 
 Font::~Font() = default;
 

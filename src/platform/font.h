@@ -14,6 +14,12 @@ class Sprite;
 
 constexpr uint32_t DT_LEFT_TOP = 0;
 
+struct Image;
+
+// One line of text rendered in black on a transparent image, `height` pixels tall, for
+// pictures made off-screen (the generator's contact sheets). False when the font fails.
+bool RenderTextImage(std::string_view utf8, int height, Image& out);
+
 class Font {
 public:
     ~Font();
