@@ -233,11 +233,11 @@ uint32_t AtlasAt(const plat::Image& atlas, int index, int x, int y) {
     return atlas.pixels[static_cast<size_t>(room.top + y) * atlas.width + room.left + x];
 }
 
-TEST(ThumbAtlasTest, PicturesAreFittedCentredAndNeverEnlarged) {
+TEST(ThumbAtlasTest, PicturesAreFittedCentredAndEnlargedOnlyALittle) {
     const plat::Image sheet = TwoColourSheet();
     LevelThumb wide;   // 20 red pieces in a row: 640 x 32 pixels, shrunk to 100 wide
     for (int i = 0; i < 20; ++i) wide.pieces.push_back(ThumbPiece{PixelRect{0, 32, 0, 32}, 32 * i, 0});
-    LevelThumb small;   // one blue piece of 32 x 32, kept at its size
+    LevelThumb small;   // one blue piece of 32 x 32, enlarged to the limit
     small.pieces.push_back(ThumbPiece{PixelRect{32, 64, 0, 32}, 500, 500});
     LevelThumb outside;   // a source beyond the sheet is left out
     outside.pieces.push_back(ThumbPiece{PixelRect{60, 90, 0, 32}, 0, 0});
@@ -250,10 +250,11 @@ TEST(ThumbAtlasTest, PicturesAreFittedCentredAndNeverEnlarged) {
     EXPECT_EQ(AtlasAt(atlas, 0, ThumbWidth - 1, mid), 0xFFFF0000u);
     EXPECT_EQ(AtlasAt(atlas, 0, 50, 5) >> 24, 0u) << "above the 5-texel band";
 
+    const int half = static_cast<int>(16 * MaxThumbScale);
     EXPECT_EQ(AtlasAt(atlas, 1, 50, mid), 0xFF0000FFu);
-    EXPECT_EQ(AtlasAt(atlas, 1, 50 - 16, mid), 0xFF0000FFu);
-    EXPECT_EQ(AtlasAt(atlas, 1, 50 - 18, mid) >> 24, 0u) << "not enlarged";
-    EXPECT_EQ(AtlasAt(atlas, 1, 50 + 17, mid) >> 24, 0u);
+    EXPECT_EQ(AtlasAt(atlas, 1, 50 - half, mid), 0xFF0000FFu);
+    EXPECT_EQ(AtlasAt(atlas, 1, 50 - half - 2, mid) >> 24, 0u) << "enlarged no further";
+    EXPECT_EQ(AtlasAt(atlas, 1, 50 + half + 1, mid) >> 24, 0u);
     for (int y = 0; y < ThumbHeight; ++y)
         for (int x = 0; x < ThumbWidth; ++x) ASSERT_EQ(AtlasAt(atlas, 2, x, y), 0u);
 }

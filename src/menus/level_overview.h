@@ -35,8 +35,9 @@ constexpr int TileRows = 3;
 constexpr int TilesPerPage = TileColumns * TileRows;
 constexpr int TilesLeft = 73;
 constexpr int TilesTop = 696;
-constexpr plat::Rect PagePrevRect{14, 820, 59, 886};
-constexpr plat::Rect PageNextRect{1221, 820, 1266, 886};
+// The page arrows, as tall as a tile, in the margins beside the middle row.
+constexpr plat::Rect PagePrevRect{12, TilesTop + TileHeight + TileGap, 64, TilesTop + 2 * TileHeight + TileGap};
+constexpr plat::Rect PageNextRect{1216, TilesTop + TileHeight + TileGap, 1268, TilesTop + 2 * TileHeight + TileGap};
 
 // Finds the box's levels ("./levels/kB/level1.ini" on, while they exist, at most 100), reads
 // their pictures and shows the page of the first unsolved level. Levels 1..solved count as

@@ -26,26 +26,32 @@ constexpr uint32_t StarColour = 0xFFFFD21E;
 constexpr uint32_t LockColour = 0xFF505050;
 constexpr int Border = 3;
 constexpr int PictureInset = 4;
-constexpr int BadgeHeight = 24;
+constexpr int BadgeHeight = 28;
+constexpr float TextScale = 1.3f;
 constexpr float ArrowScale = 1.5f;
 // The star of the star bursts on the main sheet.
 constexpr plat::Rect StarSource{2000, 0, 2048, 48};
-constexpr float StarScale = 0.6f;
+constexpr float StarScale = 0.5f;
 // The next and previous level buttons of the box screens, plain and lit.
 constexpr plat::Rect PrevArrow{1429, 980, 1459, 1024}, PrevArrowLit{1460, 980, 1490, 1024};
 constexpr plat::Rect NextArrow{1365, 980, 1395, 1024}, NextArrowLit{1397, 980, 1428, 1024};
 
-// Draws `source` of `texture` with its top-left at (x, y), stretched by (sx, sy), under the
+// Runs `draw` with (0, 0) moved to (x, y) and everything stretched by (sx, sy), under the
 // screen's own transform.
-void DrawStretched(const plat::Texture* texture, const plat::Rect& source, float x, float y, float sx, float sy,
-                   uint32_t colour) {
+template <typename Draw>
+void Stretched(float x, float y, float sx, float sy, Draw draw) {
     const plat::Matrix screen = g_sprite->GetTransform();
     plat::Matrix local = plat::MatrixScaling(sx, sy, 1.0f);
     local.m[3][0] = x;
     local.m[3][1] = y;
     g_sprite->SetTransform(plat::MatrixMultiply(local, screen));
-    g_sprite->Draw(texture, &source, nullptr, nullptr, colour);
+    draw();
     g_sprite->SetTransform(screen);
+}
+
+void DrawStretched(const plat::Texture* texture, const plat::Rect& source, float x, float y, float sx, float sy,
+                   uint32_t colour) {
+    Stretched(x, y, sx, sy, [&] { g_sprite->Draw(texture, &source, nullptr, nullptr, colour); });
 }
 
 void Fill(int left, int top, int right, int bottom, uint32_t colour) {
@@ -61,24 +67,39 @@ void Outline(int left, int top, int right, int bottom, int width, uint32_t colou
     Fill(right - width, top + width, right, bottom - width, colour);
 }
 
-void Text(plat::Font* font, const std::string& text, int x, int y, uint32_t colour) {
-    if (!font) return;
-    const plat::Rect room{x, y, x + font->MeasureWidth(text) + 4, y + font->height() + 4};
-    font->DrawText(g_sprite.get(), text, room, plat::DT_LEFT_TOP, colour);
+int TextWidth(const std::string& text) {
+    const int width = g_fontLarge ? g_fontLarge->MeasureWidth(text) : 10 * int(text.size());
+    return static_cast<int>(width * TextScale);
 }
 
-uint32_t StateColour(const OverviewTile& tile, bool hot) {
-    if (hot) return HotColour;
-    if (tile.state == TileSolved) return SolvedColour;
-    return tile.state == TileOpen ? OpenColour : LockedColour;
+// The large font, enlarged so that numbers stay legible at 800 x 600.
+void Text(const std::string& text, int x, int y, uint32_t colour) {
+    if (!g_fontLarge) return;
+    const plat::Rect room{0, 0, g_fontLarge->MeasureWidth(text) + 4, g_fontLarge->height() + 4};
+    Stretched(float(x), float(y), TextScale, TextScale,
+              [&] { g_fontLarge->DrawText(g_sprite.get(), text, room, plat::DT_LEFT_TOP, colour); });
 }
 
-void DrawBadge(const OverviewTile& tile, uint32_t colour) {
+uint32_t StateColour(int32_t state) {
+    if (state == TileSolved) return SolvedColour;
+    return state == TileOpen ? OpenColour : LockedColour;
+}
+
+void DrawNumber(const OverviewTile& tile) {
     const std::string number = std::to_string(tile.level);
-    const int textWidth = g_fontLarge ? g_fontLarge->MeasureWidth(number) : 10 * int(number.size());
     const int left = tile.x + Border, top = tile.y + Border;
-    Fill(left, top, left + textWidth + 12, top + BadgeHeight, colour);
-    Text(g_fontLarge.get(), number, left + 6, top + 1, White);
+    Fill(left, top, left + TextWidth(number) + 10, top + BadgeHeight, StateColour(tile.state));
+    Text(number, left + 5, top, White);
+}
+
+// A gold star on a badge in the top-right corner.
+void DrawStar(const OverviewTile& tile) {
+    const int right = tile.x + tile.w - Border, top = tile.y + Border;
+    Fill(right - BadgeHeight, top, right, top + BadgeHeight, SolvedColour);
+    const float size = float(StarSource.right - StarSource.left) * StarScale;
+    const float offset = (float(BadgeHeight) - size) / 2;
+    DrawStretched(SurfaceTexture(SurfaceMain), StarSource, float(right - BadgeHeight) + offset, float(top) + offset,
+                  StarScale, StarScale, StarColour);
 }
 
 // A small padlock in the bottom-right corner: a body and a shackle over it.
@@ -95,26 +116,26 @@ void DrawTile(const OverviewTile& tile, bool hot) {
     Fill(tile.x + 3, tile.y + 3, right + 3, bottom + 3, Shadow);
     const uint32_t card = tile.state == TileLocked ? LockedCardColour : (hot ? HotCardColour : CardColour);
     Fill(tile.x, tile.y, right, bottom, card);
-    if (OverviewHasPicture(tile.level)) {
+    if (OverviewHasPicture(tile.level))
         DrawStretched(OverviewAtlas(), ThumbAtlasRect(tile.level - 1), float(tile.x + PictureInset),
                       float(tile.y + PictureInset), 1.0f, 1.0f, tile.state == TileLocked ? DimmedPicture : White);
-    } else {
-        Text(g_fontLarge.get(), "?", tile.x + tile.w / 2 - 5, tile.y + tile.h / 2 - 11, LockedColour);
-    }
-    const uint32_t colour = StateColour(tile, hot);
-    Outline(tile.x, tile.y, right, bottom, Border, colour);
-    DrawBadge(tile, colour);
-    if (tile.state == TileSolved) {
-        const float size = float(StarSource.right - StarSource.left) * StarScale;
-        DrawStretched(SurfaceTexture(SurfaceMain), StarSource, float(right - Border - 1) - size, float(tile.y + Border + 1),
-                      StarScale, StarScale, StarColour);
-    }
+    else
+        Text("?", tile.x + tile.w / 2 - 6, tile.y + tile.h / 2 - 14, LockedColour);
+    Outline(tile.x, tile.y, right, bottom, Border, hot ? HotColour : StateColour(tile.state));
+    DrawNumber(tile);
+    if (tile.state == TileSolved) DrawStar(tile);
     if (tile.state == TileLocked) DrawPadlock(tile);
 }
 
+// An arrow card in the tiles' style, with the level button's arrow enlarged in its middle.
 void DrawArrow(const plat::Rect& at, const plat::Rect& plain, const plat::Rect& lit, bool hot) {
-    DrawStretched(SurfaceTexture(SurfaceMain), hot ? lit : plain, float(at.left), float(at.top), ArrowScale, ArrowScale,
-                  White);
+    Fill(at.left + 3, at.top + 3, at.right + 3, at.bottom + 3, Shadow);
+    Fill(at.left, at.top, at.right, at.bottom, hot ? HotCardColour : CardColour);
+    Outline(at.left, at.top, at.right, at.bottom, Border, hot ? HotColour : OpenColour);
+    const plat::Rect& arrow = hot ? lit : plain;
+    const float width = float(arrow.right - arrow.left) * ArrowScale, height = float(arrow.bottom - arrow.top) * ArrowScale;
+    DrawStretched(SurfaceTexture(SurfaceMain), arrow, float(at.left + at.right) / 2 - width / 2,
+                  float(at.top + at.bottom) / 2 - height / 2, ArrowScale, ArrowScale, White);
 }
 
 }  // namespace

@@ -12,8 +12,9 @@
 constexpr int ThumbWidth = 100;
 constexpr int ThumbHeight = 92;
 constexpr int AtlasColumns = 10;
-// Pictures are shrunk to fit but never enlarged beyond this.
-constexpr double MaxThumbScale = 1.0;
+// Pictures are shrunk to fit; small ones are enlarged, but never beyond this, where the
+// figures' outlines would start to blur.
+constexpr double MaxThumbScale = 1.5;
 
 // Thumb i goes to column i % AtlasColumns, row i / AtlasColumns, fitted and centred. Pieces
 // whose source lies outside the sheet are left out.
