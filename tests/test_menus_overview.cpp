@@ -217,6 +217,40 @@ TEST(LevelOverviewTest, ABadLevelFileCostsOnlyItsPictureAndIsNamed) {
     EXPECT_EQ(OverviewHitTest(TilesLeft + 10, TilesTop + 10).hot, HotNone);
 }
 
+TEST(LevelOverviewTest, AnUnreadablePositionFileCountsNothingAsSolved) {
+    GameDriver game;
+    std::ofstream("save/k1/sk_1.dat") << "1\r\n";
+    std::ofstream("k1.dat") << "12\r\nlots\r\n";
+    ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, Box1X, Box1Y, ScreenBox1Start));
+    EXPECT_EQ(OverviewTileState(1), TileOpen);
+    EXPECT_EQ(OverviewTileState(2), TileLocked);
+    // With a good file, the same save counts.
+    std::ofstream("k1.dat") << "12\r\n11\r\n";
+    game.MoveTo(BackX, BackY);
+    game.Click();
+    ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, Box1X, Box1Y, ScreenBox1Start));
+    EXPECT_EQ(OverviewTileState(11), TileSolved);
+    EXPECT_EQ(OverviewTileState(12), TileOpen);
+}
+
+TEST(LevelOverviewTest, TheFreeConstructionLevelOpensOnceItsPredecessorIsSolved) {
+    GameDriver game;
+    int last = 0;
+    while (fs::exists("levels/k1/level" + std::to_string(last + 1) + ".ini")) ++last;
+    ASSERT_GE(last, 2);
+    std::ofstream("save/k1/sk_1.dat") << "1\r\n";
+    std::ofstream("k1.dat") << last - 1 << "\r\n" << last - 1 << "\r\n";
+    ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, Box1X, Box1Y, ScreenBox1Start));
+    EXPECT_EQ(OverviewPage(), OverviewPageCount() - 1);
+    EXPECT_EQ(OverviewTileState(last), TileOpen);
+    ASSERT_NO_FATAL_FAILURE(ClickTile(game, last));
+    ASSERT_EQ(g_screenState, ScreenBox1);
+    EXPECT_EQ(g_currentLevel, last);
+    ASSERT_NE(CurrentLevelInfo(), nullptr);
+    EXPECT_EQ(CurrentLevelInfo()->freeBuild, 1) << "the box ends with free construction";
+    EXPECT_EQ(g_levelLocked, 0);
+}
+
 // --- The small pictures -----------------------------------------------------------------
 
 plat::Image TwoColourSheet() {

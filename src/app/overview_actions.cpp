@@ -2,8 +2,6 @@
 // place of the one the position file remembers, and then remembers the new one.
 #include "app/overview_actions.h"
 
-#include <string>
-
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "core/game_error.h"
@@ -55,21 +53,17 @@ int OpenTileLevel(int box) {
 }  // namespace
 
 void EnterLevelOverview(int box) {
-    std::string problems;
     int32_t solved = 0;
+    // Continue reports a position file it cannot read; the overview only shows progress, so
+    // it then counts nothing as solved rather than stopping the player on the way in.
     if (g_saveExists != 0) {
         try {
             solved = ReadSolved(box);
-        } catch (const GameFileError& e) {
-            problems = e.what();
+        } catch (const GameFileError&) {
+            solved = 0;
         }
     }
-    try {
-        OpenLevelOverview(box, solved);
-    } catch (const GameFileError& e) {
-        problems += (problems.empty() ? "" : "\n") + std::string(e.what());
-    }
-    if (!problems.empty()) throw GameFileError(problems);
+    OpenLevelOverview(box, solved);
 }
 
 int RunOverviewClick(int32_t hot, int32_t screen) {

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 // Reads the box's position file (only when the box has a level-1 save, as Continue would)
-// and opens the overview with its highest solved level. A file that cannot be read is
-// reported after the overview is open, as if nothing were solved.
+// and opens the overview with its highest solved level; without a readable file nothing
+// counts as solved. Level files that cannot be read are reported once the overview is open.
 void EnterLevelOverview(int box);
 
 // The overview's rows of the click-action table: 17 opens the hot tile's level, 18 and 19
