@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
+#include "box1_mouse.h"
 #include "game_driver.h"
 #include "render/graphics.h"
 #include "render/texture_catalog.h"
@@ -34,38 +35,6 @@ int ShippedLevels() {
     for (const auto& entry : std::filesystem::directory_iterator("levels/k1"))
         if (entry.path().filename().string().rfind("level", 0) == 0) ++count;
     return count;
-}
-
-// The palette cell (origin) that still offers figure id, or false.
-bool FindInPalette(int id, int& row, int& col) {
-    for (int i = 0; i < PaletteRows; ++i)
-        for (int j = 0; j < PaletteCols; ++j) {
-            const CellRef& cell = g_box1PaletteCells[i][j];
-            if (cell.figure == id && cell.originCol == j && cell.originRow == i && g_box1PaletteCounts[i][j] > 0) {
-                row = i;
-                col = j;
-                return true;
-            }
-        }
-    return false;
-}
-
-// Drags every figure of the sample to its place.
-void BuildThePicture(GameDriver& game) {
-    const LevelInfo& info = *CurrentLevelInfo();
-    for (int r = 0; r < info.sampleRows; ++r)
-        for (int c = 0; c < info.sampleCols; ++c) {
-            const CellRef& target = g_box1Sample[r][c];
-            if (target.figure == 0 || target.originCol != c || target.originRow != r) continue;
-            int row = 0, col = 0;
-            ASSERT_TRUE(FindInPalette(target.figure, row, col))
-                << "level " << g_currentLevel << ": no copy of figure " << target.figure << " left";
-            game.Drag(PaletteLeft + 32 * col + 16, PaletteTop + 32 * row + 16, g_fieldRect.left + 32 * c + 16,
-                      g_fieldRect.top + 32 * r + 16);
-            ASSERT_EQ(g_box1Build[r][c].figure, target.figure) << "level " << g_currentLevel;
-            ASSERT_EQ(g_box1Build[r][c].originCol, c);
-            ASSERT_EQ(g_drag.figure, 0) << "nothing in hand or in flight";
-        }
 }
 
 TEST(Box1PlayTest, EveryShippedOrdinaryLevelIsSolvedByMouse) {

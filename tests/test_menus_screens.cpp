@@ -26,9 +26,11 @@ bool Drawn(int left, int top, int right, int bottom, int x, int y) {
     return false;
 }
 
-int PenDraws() {
+// One-texel pen draws, in one colour when `colour` is not 0.
+int PenDraws(uint32_t colour = 0) {
     int n = 0;
-    for (const auto& r : g_sprite->records()) n += r.src.left == 0 && r.src.top == 0 && r.src.right == 1 && r.src.bottom == 1;
+    for (const auto& r : g_sprite->records())
+        n += r.src.left == 0 && r.src.top == 0 && r.src.right == 1 && r.src.bottom == 1 && (colour == 0 || r.color == colour);
     return n;
 }
 
@@ -161,7 +163,7 @@ TEST(StartScreen, WithoutSaveContinueIsMissingAndDoesNothing) {
     HoverAt(game, 140, 220);   // beside the zone, still on the picture's edge
     EXPECT_EQ(g_hotButton, HotNone);
     EXPECT_FALSE(NewGameLit());
-    EXPECT_EQ(PenDraws(), 2 * 1275 + 2 * 1017);
+    EXPECT_EQ(PenDraws(0xFFFF0000), 2 * 1275 + 2 * 1017) << "the red frame (the level tiles draw with the pen too)";
 
     HoverAt(game, 1254, 20);
     EXPECT_EQ(g_hotButton, HotBack);

@@ -5,6 +5,7 @@
 
 #include "app/form.h"
 #include "app/frame_loop.h"
+#include "app/overview_actions.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/paths.h"
@@ -108,6 +109,7 @@ int RunClickAction() {
         StopMediaChannel(2);
         g_screenState = ScreenBox1Start;
         g_clickLatch = 0;
+        EnterLevelOverview(1);
         return 7;
     }
     if (hot == HotChoice1 && screen == ScreenBox1Start) {   // 8
@@ -130,6 +132,7 @@ int RunClickAction() {
         StopMediaChannel(2);
         g_screenState = ScreenBox2Start;
         g_clickLatch = 0;
+        EnterLevelOverview(2);
         return 10;
     }
     if (hot == HotChoice1 && screen == ScreenBox2Start) {   // 11
@@ -168,7 +171,7 @@ int RunClickAction() {
         LeaveBoxScreen();
         return 16;
     }
-    return 0;
+    return RunOverviewClick(hot, screen);   // 17 to 19
 }
 
 bool LeaveBoxScreen() {

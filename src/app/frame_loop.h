@@ -14,7 +14,7 @@ plat::HRESULT RebuildGraphicsDevice();
 // The mouse step and the click dispatch. Returns 0.
 int FrameLogic();
 // The click-action table: runs the first action whose condition holds. Returns the row
-// number acted on (1..16), or 0 when none applied.
+// number acted on (1..19), or 0 when none applied.
 int RunClickAction();
 // The back button on a box screen: back to the main menu, saving the level pointer and the
 // board. Closing the window during a level goes through it too, so no work is lost. False

@@ -8,6 +8,7 @@
 #include "core/paths.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
+#include "box1/box1_sample.h"
 #include "box1/box1_steps.h"
 #include "box1/box1_text.h"
 
@@ -86,6 +87,21 @@ LevelFileData ReadLevelFile(const std::string& path) {
     return data;
 }
 
+// The sample grid as the screen shows it.
+void ExpandSample(const LevelFileData& data, CellRef (&grid)[FieldCells][FieldCells]) {
+    const LevelInfo& info = data.info;
+    for (int r = 0; r < info.sampleRows; ++r)
+        for (int c = 0; c < info.sampleCols; ++c)
+            grid[r][c] = CellRef{data.sample[static_cast<size_t>(r) * info.sampleCols + c], c, r};
+    // In row order: a cell an earlier sample figure covered is no longer an origin, so the
+    // earlier figure wins an overlap.
+    for (int r = 0; r < info.sampleRows; ++r)
+        for (int c = 0; c < info.sampleCols; ++c) {
+            const CellRef cell = grid[r][c];
+            if (cell.figure > 0 && cell.originCol == c && cell.originRow == r) CoverFieldCells(grid, cell.figure, r, c);
+        }
+}
+
 void StoreLevel(const LevelFileData& data, LevelInfo& info) {
     for (int i = 0; i < PaletteRows; ++i)
         for (int j = 0; j < PaletteCols; ++j) {
@@ -96,17 +112,7 @@ void StoreLevel(const LevelFileData& data, LevelInfo& info) {
     for (int i = 0; i < PaletteRows; ++i)
         for (int j = 0; j < PaletteCols; ++j) g_box1PaletteCounts[i][j] = data.counts[i][j];
     info = data.info;
-    for (int r = 0; r < info.sampleRows; ++r)
-        for (int c = 0; c < info.sampleCols; ++c)
-            g_box1Sample[r][c] = CellRef{data.sample[static_cast<size_t>(r) * info.sampleCols + c], c, r};
-    // In row order: a cell an earlier sample figure covered is no longer an origin, so the
-    // earlier figure wins an overlap.
-    for (int r = 0; r < info.sampleRows; ++r)
-        for (int c = 0; c < info.sampleCols; ++c) {
-            const CellRef cell = g_box1Sample[r][c];
-            if (cell.figure > 0 && cell.originCol == c && cell.originRow == r)
-                CoverFieldCells(g_box1Sample, cell.figure, r, c);
-        }
+    ExpandSample(data, g_box1Sample);
 }
 
 }  // namespace
@@ -139,4 +145,20 @@ void loadlevels() {
     g_box1BoardLevel = g_currentLevel;
 
     LoadProgressOrKeepAside(Box1ProgressFileName(g_currentLevel), loadsavedlevel, g_box1BoardLevel);
+}
+
+Box1LevelPicture ReadBox1LevelPicture(const std::string& path) {
+    const LevelFileData data = ReadLevelFile(path);
+    Box1LevelPicture picture;
+    picture.info = data.info;
+    CellRef grid[FieldCells][FieldCells] = {};
+    ExpandSample(data, grid);
+    for (int r = 0; r < data.info.sampleRows; ++r)
+        for (int c = 0; c < data.info.sampleCols; ++c)
+            if (grid[r][c].figure > 0 && grid[r][c].originCol == c && grid[r][c].originRow == r)
+                picture.sample.push_back(Box1PlacedFigure{grid[r][c].figure, c, r});
+    for (int i = 0; i < PaletteRows; ++i)
+        for (int j = 0; j < PaletteCols; ++j)
+            if (data.ids[i][j] > 0) picture.palette.push_back(Box1PlacedFigure{data.ids[i][j], j, i});
+    return picture;
 }

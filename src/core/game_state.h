@@ -24,6 +24,9 @@ enum HotButton : int32_t {
     HotNextLevel = 6,
     HotPrevLevel = 7,
     HotRestartLevel = 8,
+    HotLevelTile = 9,      // a level tile of the start screens' overview
+    HotPagePrev = 10,      // the overview's page arrows
+    HotPageNext = 11,
 };
 
 extern int32_t g_screenState;

@@ -3,6 +3,7 @@
 #include "core/game_state.h"
 #include "core/state_dump.h"
 #include "input/input.h"
+#include "menus/level_overview.h"
 #include "menus/menu_screen.h"
 #include "menus/menus.h"
 #include "render/sprite_idiom.h"
@@ -66,4 +67,5 @@ void drawmenu0() {
 
 void DumpMenus(StateDump& dump) {
     dump.SetInt("g_menuJingleStarted", g_menuJingleStarted ? 1 : 0);
+    DumpLevelOverview(dump);
 }

@@ -1,5 +1,7 @@
-// The start selection screen of a box: a new game, or (when a save exists) continue.
+// The start selection screen of a box: a new game, (when a save exists) continue, and the
+// overview of the box's levels.
 #include "core/game_state.h"
+#include "menus/level_overview.h"
 #include "menus/menu_screen.h"
 #include "menus/menus.h"
 #include "render/sprite_idiom.h"
@@ -34,5 +36,6 @@ void DrawViborStart() {
     g_hotButton = StartScreenHot(g_cursorX, g_cursorY);
     if (g_hotButton == HotChoice1) DrawSheet(SurfaceMenu, 521, 123, 1300, 254, 124, 155, Opaque);
     if (g_hotButton == HotChoice2 && g_saveExists) DrawSheet(SurfaceMenu, 521, 531, 1650, 810, 29, 411, Opaque);
+    DrawLevelOverview();
     DrawCornerButton(g_hotButton == HotBack);
 }

@@ -1,0 +1,183 @@
+// The overview's content: which levels the box has, their pictures, the player's progress,
+// the shown page, and what lies under a point.
+#include "menus/level_overview.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "core/game_error.h"
+#include "core/game_state.h"
+#include "core/state_dump.h"
+#include "menus/level_thumbs.h"
+#include "menus/thumb_atlas.h"
+#include "platform/image.h"
+#include "platform/texture.h"
+#include "render/texture_catalog.h"
+
+int32_t g_overviewHotLevel = 0;
+
+namespace {
+
+// Messages past this many unreadable files are only counted.
+constexpr int MaxListedProblems = 3;
+
+struct Overview {
+    int box = 0;
+    int32_t solved = 0;
+    int page = 0;
+    std::vector<bool> readable;   // per level, index level - 1
+    std::unique_ptr<plat::Texture> atlas;
+};
+
+Overview g_overview;
+
+std::string LevelFile(int box, int level) {
+    return "./levels/k" + std::to_string(box) + "/level" + std::to_string(level) + ".ini";
+}
+
+int CountLevels(int box) {
+    int count = 0;
+    std::error_code ec;
+    while (count < MaxLevel && std::filesystem::is_regular_file(LevelFile(box, count + 1), ec)) ++count;
+    return count;
+}
+
+bool Inside(const plat::Rect& r, int32_t x, int32_t y) {
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+
+class Problems {
+public:
+    void Add(const std::string& what) {
+        if (++count_ <= MaxListedProblems) text_ += (text_.empty() ? "" : "\n") + what;
+    }
+    void ThrowIfAny() const {
+        if (count_ == 0) return;
+        std::string text = text_;
+        if (count_ > MaxListedProblems)
+            text += "\n... and " + std::to_string(count_ - MaxListedProblems) + " more files that cannot be read";
+        throw GameFileError(text);
+    }
+
+private:
+    int count_ = 0;
+    std::string text_;
+};
+
+std::vector<LevelThumb> ReadThumbs(int box, int count, Problems& problems) {
+    std::vector<LevelThumb> thumbs(static_cast<size_t>(count));
+    for (int level = 1; level <= count; ++level) {
+        try {
+            thumbs[level - 1] = ReadLevelThumb(box, LevelFile(box, level));
+        } catch (const GameFileError& e) {
+            problems.Add(e.what());
+        }
+    }
+    return thumbs;
+}
+
+plat::Image ReadFigureSheet(int box, Problems& problems) {
+    plat::Image sheet;
+    const size_t entry = box == 1 ? SurfaceBox1Figures : SurfaceBox2Figures;
+    if (entry >= g_surfaces.size()) return sheet;
+    std::string error;
+    if (!plat::LoadImageFile(g_surfaces[entry].fileName, sheet, error)) problems.Add(error);
+    return sheet;
+}
+
+}  // namespace
+
+void OpenLevelOverview(int box, int32_t solved) {
+    Problems problems;
+    const int count = CountLevels(box);
+    if (count == 0) problems.Add(LevelFile(box, 1) + ": the box has no levels (the file is missing)");
+    const std::vector<LevelThumb> thumbs = ReadThumbs(box, count, problems);
+    const plat::Image sheet = ReadFigureSheet(box, problems);
+
+    g_overview = Overview{};
+    g_overview.box = box;
+    g_overview.solved = std::clamp<int32_t>(solved, 0, MaxLevel);
+    for (const LevelThumb& thumb : thumbs) g_overview.readable.push_back(thumb.readable);
+    g_overview.atlas = plat::Texture::FromImage(ComposeThumbAtlas(thumbs, sheet), false);
+    // The page that holds the first unsolved level, or the last page.
+    const int firstUnsolved = std::min(g_overview.solved + 1, count);
+    g_overview.page = std::max(0, std::min(firstUnsolved - 1, count - 1)) / TilesPerPage;
+    g_overviewHotLevel = 0;
+    problems.ThrowIfAny();
+}
+
+int OverviewBox() { return g_overview.box; }
+int32_t OverviewSolved() { return g_overview.solved; }
+int OverviewLevelCount() { return static_cast<int>(g_overview.readable.size()); }
+int OverviewPage() { return g_overview.page; }
+int OverviewPageCount() { return (OverviewLevelCount() + TilesPerPage - 1) / TilesPerPage; }
+const plat::Texture* OverviewAtlas() { return g_overview.atlas.get(); }
+
+TileState OverviewTileState(int32_t level) {
+    if (level <= g_overview.solved) return TileSolved;
+    return level == g_overview.solved + 1 ? TileOpen : TileLocked;
+}
+
+bool OverviewHasPicture(int32_t level) {
+    return level >= 1 && level <= OverviewLevelCount() && g_overview.readable[level - 1];
+}
+
+std::vector<OverviewTile> OverviewTiles() {
+    std::vector<OverviewTile> tiles;
+    const int first = g_overview.page * TilesPerPage + 1;
+    const int last = std::min(OverviewLevelCount(), first + TilesPerPage - 1);
+    for (int level = first; level <= last; ++level) {
+        const int slot = level - first;
+        OverviewTile tile;
+        tile.level = level;
+        tile.x = TilesLeft + (slot % TileColumns) * (TileWidth + TileGap);
+        tile.y = TilesTop + (slot / TileColumns) * (TileHeight + TileGap);
+        tile.w = TileWidth;
+        tile.h = TileHeight;
+        tile.state = OverviewTileState(level);
+        tiles.push_back(tile);
+    }
+    return tiles;
+}
+
+bool OverviewHasPrevPage() { return g_overview.page > 0; }
+bool OverviewHasNextPage() { return g_overview.page + 1 < OverviewPageCount(); }
+
+void TurnOverviewPage(int step) {
+    g_overview.page = std::clamp(g_overview.page + step, 0, std::max(0, OverviewPageCount() - 1));
+}
+
+OverviewHit OverviewHitTest(int32_t x, int32_t y) {
+    if (OverviewHasPrevPage() && Inside(PagePrevRect, x, y)) return OverviewHit{HotPagePrev, 0};
+    if (OverviewHasNextPage() && Inside(PageNextRect, x, y)) return OverviewHit{HotPageNext, 0};
+    for (const OverviewTile& tile : OverviewTiles()) {
+        if (!Inside(plat::Rect{tile.x, tile.y, tile.x + tile.w, tile.y + tile.h}, x, y)) continue;
+        if (tile.state == TileLocked) break;
+        return OverviewHit{HotLevelTile, tile.level};
+    }
+    return OverviewHit{};
+}
+
+void DumpLevelOverview(StateDump& dump) {
+    const bool shown = g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start;
+    std::string json = "[";
+    if (shown)
+        for (const OverviewTile& t : OverviewTiles()) {
+            if (json.size() > 1) json += ",";
+            json += "{\"level\":" + std::to_string(t.level) + ",\"x\":" + std::to_string(t.x) +
+                    ",\"y\":" + std::to_string(t.y) + ",\"w\":" + std::to_string(t.w) + ",\"h\":" + std::to_string(t.h) +
+                    ",\"state\":" + std::to_string(t.state) + "}";
+        }
+    dump.SetRaw("levelOverview", json + "]");
+    dump.SetInt("levelOverviewPage", shown ? OverviewPage() : 0);
+    dump.SetInt("levelOverviewPages", shown ? OverviewPageCount() : 0);
+    dump.SetInt("levelOverviewLevels", shown ? OverviewLevelCount() : 0);
+    std::string states;
+    if (shown)
+        for (int level = 1; level <= OverviewLevelCount(); ++level) states += char('0' + OverviewTileState(level));
+    dump.SetString("levelOverviewStates", states);
+    dump.SetInt("g_overviewHotLevel", g_overviewHotLevel);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The level overview of the start screens: a tile for every level of the box, with the
+// level's picture and number, in pages of a grid below the two banners. Levels up to the
+// highest solved one carry a star, the first unsolved one is open, later ones are locked.
+#include <cstdint>
+#include <vector>
+
+#include "platform/types.h"
+
+class StateDump;
+namespace plat {
+class Texture;
+}
+
+enum TileState : int32_t {
+    TileLocked = 0,
+    TileOpen = 1,
+    TileSolved = 2,
+};
+
+// A tile of the shown page, in virtual coordinates.
+struct OverviewTile {
+    int32_t level = 0;
+    int32_t x = 0, y = 0, w = 0, h = 0;
+    int32_t state = TileLocked;
+};
+
+// The grid sits in the band between the continue banner and the bottom of the frame, clear
+// of every zone of the screen.
+constexpr int TileWidth = 108;
+constexpr int TileHeight = 100;
+constexpr int TileGap = 6;
+constexpr int TileColumns = 10;
+constexpr int TileRows = 3;
+constexpr int TilesPerPage = TileColumns * TileRows;
+constexpr int TilesLeft = 73;
+constexpr int TilesTop = 696;
+// The page arrows, as tall as a tile, in the margins beside the middle row.
+constexpr plat::Rect PagePrevRect{12, TilesTop + TileHeight + TileGap, 64, TilesTop + 2 * TileHeight + TileGap};
+constexpr plat::Rect PageNextRect{1216, TilesTop + TileHeight + TileGap, 1268, TilesTop + 2 * TileHeight + TileGap};
+
+// Finds the box's levels ("./levels/kB/level1.ini" on, while they exist, at most 100), reads
+// their pictures and shows the page of the first unsolved level. Levels 1..solved count as
+// solved. A level or picture that cannot be read keeps its tile without a picture; after
+// everything else is in place a GameFileError names the files.
+void OpenLevelOverview(int box, int32_t solved);
+
+int OverviewBox();
+int32_t OverviewSolved();
+int OverviewLevelCount();
+int OverviewPage();
+int OverviewPageCount();
+TileState OverviewTileState(int32_t level);
+// Whether the level's file could be read (its tile has a picture).
+bool OverviewHasPicture(int32_t level);
+// The tiles of the shown page.
+std::vector<OverviewTile> OverviewTiles();
+bool OverviewHasPrevPage();
+bool OverviewHasNextPage();
+void TurnOverviewPage(int step);
+
+// What answers at a point: HotLevelTile with the level of a tile that is not locked,
+// HotPagePrev or HotPageNext on a shown arrow, HotNone otherwise.
+struct OverviewHit {
+    int32_t hot = 0;
+    int32_t level = 0;
+};
+OverviewHit OverviewHitTest(int32_t x, int32_t y);
+
+// The level of the tile under the cursor when the last frame drew it hot, else 0.
+extern int32_t g_overviewHotLevel;
+
+// The pictures of the open overview, one room per level in level order (see thumb_atlas.h).
+const plat::Texture* OverviewAtlas();
+
+// Draws the tiles and arrows of the shown page; when nothing else is hot, the tile or arrow
+// under the cursor becomes g_hotButton.
+void DrawLevelOverview();
+
+void DumpLevelOverview(StateDump& dump);
