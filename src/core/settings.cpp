@@ -1,0 +1,202 @@
+// The settings file: reading with per-key fallbacks, writing through a temporary file.
+#include "core/settings.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+Settings g_settings;
+
+namespace {
+
+std::string& PathOverride() {
+    static std::string path;
+    return path;
+}
+
+// Far more than any real settings file; a huge file is someone else's data, not ours.
+constexpr std::uintmax_t kMaxFileBytes = 64 * 1024;
+constexpr int kMinWindowSide = 320;
+constexpr int kMaxWindowSide = 16384;
+
+const char* const kResolutions[] = {"800x600", "1024x768", "1280x1024"};
+
+const char* const kHeader =
+    "# Stroylik settings. The game writes this file; you may edit it while the game is closed.\n"
+    "# Lines are \"key = value\"; lines starting with # are comments; unknown keys are ignored.\n"
+    "# A value the game cannot read falls back to its default.\n"
+    "#\n"
+    "# resolution = 800x600 | 1024x768 | 1280x1024   picture size chosen in the start dialog\n"
+    "#                                               (absent: the dialog asks)\n"
+    "# fullscreen = yes | no                         full screen or a window\n"
+    "# window     = WIDTHxHEIGHT                     window size when not full screen\n"
+    "#                                               (0x0: the game's default)\n"
+    "# music      = on | off                         background music\n"
+    "# effects    = on | off                         sound effects\n";
+
+std::string Trim(const std::string& s) {
+    const char* space = " \t\r\n";
+    const size_t first = s.find_first_not_of(space);
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(space) - first + 1);
+}
+
+// "1024x768", also with the Cyrillic letter the dialog shows.
+bool ParseSize(std::string text, int& w, int& h) {
+    const std::string cyrillicX = "х";
+    for (size_t p; (p = text.find(cyrillicX)) != std::string::npos;) text.replace(p, cyrillicX.size(), "x");
+    const size_t x = text.find('x');
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size() || x > 6 || text.size() - x - 1 > 6) return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (i != x && (text[i] < '0' || text[i] > '9')) return false;
+    w = std::atoi(text.substr(0, x).c_str());
+    h = std::atoi(text.substr(x + 1).c_str());
+    return true;
+}
+
+bool ParseSwitch(const std::string& v, const char* yes, const char* no, bool& out) {
+    if (v == yes) out = true;
+    else if (v == no) out = false;
+    else return false;
+    return true;
+}
+
+// Applies one "key = value" pair; false when the value is not one the key allows.
+bool ApplyKey(const std::string& key, const std::string& value, Settings& s) {
+    if (key == "resolution") {
+        int w = 0, h = 0;
+        if (!ParseSize(value, w, h)) return false;
+        const std::string canonical = std::to_string(w) + "x" + std::to_string(h);
+        for (int i = 0; i < 3; ++i)
+            if (canonical == kResolutions[i]) {
+                s.resolutionIndex = i;
+                return true;
+            }
+        return false;
+    }
+    if (key == "fullscreen") return ParseSwitch(value, "yes", "no", s.fullscreen);
+    if (key == "music") return ParseSwitch(value, "on", "off", s.music);
+    if (key == "effects") return ParseSwitch(value, "on", "off", s.effects);
+    if (key == "window") {
+        int w = 0, h = 0;
+        if (!ParseSize(value, w, h)) return false;
+        const bool unset = w == 0 && h == 0;
+        const bool fits = w >= kMinWindowSide && w <= kMaxWindowSide && h >= kMinWindowSide && h <= kMaxWindowSide;
+        if (!unset && !fits) return false;
+        s.windowWidth = w;
+        s.windowHeight = h;
+        return true;
+    }
+    return true;   // unknown keys: ignored, as the header says
+}
+
+std::string Describe(const std::vector<std::string>& problems) {
+    std::string text;
+    for (size_t i = 0; i < problems.size() && i < 3; ++i) text += (i ? "; " : "") + problems[i];
+    if (problems.size() > 3) text += "; and " + std::to_string(problems.size() - 3) + " more";
+    return text;
+}
+
+std::string SettingsText(const Settings& s) {
+    std::ostringstream out;
+    out << kHeader << "\n";
+    if (s.resolutionIndex >= 0 && s.resolutionIndex < 3) out << "resolution = " << kResolutions[s.resolutionIndex] << "\n";
+    out << "fullscreen = " << (s.fullscreen ? "yes" : "no") << "\n";
+    out << "window = " << s.windowWidth << "x" << s.windowHeight << "\n";
+    out << "music = " << (s.music ? "on" : "off") << "\n";
+    out << "effects = " << (s.effects ? "on" : "off") << "\n";
+    return out.str();
+}
+
+}  // namespace
+
+std::string SettingsFilePath() {
+    if (!PathOverride().empty()) return PathOverride();
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::string base;
+    if (config && config[0] == '/') {
+        base = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::string(home && *home ? home : ".") + "/.config";
+    }
+    return base + "/stroylik/settings.ini";
+}
+
+void SetSettingsFilePath(const std::string& path) { PathOverride() = path; }
+
+bool LoadSettings(const std::string& path, Settings& out, std::string& message) {
+    out = Settings();
+    message.clear();
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return true;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    std::ifstream in(path, std::ios::binary);
+    if (ec || !in) {
+        message = path + ": the settings file cannot be read; using the defaults";
+        return false;
+    }
+    if (size > kMaxFileBytes) {
+        message = path + ": the settings file is too large to be ours; using the defaults";
+        return false;
+    }
+    std::vector<std::string> problems;
+    std::string line;
+    int number = 0, pairs = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+        line = Trim(line);
+        if (line.empty() || line[0] == '#') continue;
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos) {
+            problems.push_back("line " + std::to_string(number) + " is not \"key = value\"");
+            continue;
+        }
+        const std::string key = Trim(line.substr(0, eq));
+        const std::string value = Trim(line.substr(eq + 1));
+        ++pairs;
+        if (!ApplyKey(key, value, out))
+            problems.push_back("line " + std::to_string(number) + ": \"" + value + "\" is not a valid " + key);
+    }
+    if (pairs == 0 && problems.empty()) problems.push_back("it is empty");
+    if (problems.empty()) return true;
+    message = path + ": " + Describe(problems) + "; the defaults are used for what could not be read";
+    return false;
+}
+
+bool SaveSettings(const std::string& path, const Settings& s, std::string& message) {
+    message.clear();
+    std::error_code ec;
+    const std::filesystem::path target(path);
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
+    if (ec) {
+        message = path + ": the settings cannot be saved, the folder cannot be made: " + ec.message();
+        return false;
+    }
+    const std::string temp = path + ".tmp";
+    const std::string text = SettingsText(s);
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) {
+        message = path + ": the settings cannot be saved (the folder is not writable)";
+        return false;
+    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = ::fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (ok) std::filesystem::rename(temp, path, ec);
+    if (!ok || ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        message = path + ": the settings cannot be saved" + (ec ? ": " + ec.message() : std::string(" (the disk may be full)"));
+        return false;
+    }
+    return true;
+}
