@@ -10,6 +10,7 @@
 #include "box2/box2.h"
 #include "render/stars.h"
 #include "sound/sound.h"
+#include "sound/sound_switches.h"
 
 namespace {
 
@@ -169,4 +170,10 @@ int RunClickAction() {
         return 16;
     }
     return 0;
+}
+
+bool RunSoundButtonClick() {
+    if (g_hotButton != HotSound || g_screenState != ScreenMainMenu) return false;
+    CycleSoundSwitches();
+    return true;
 }

@@ -13,9 +13,14 @@ void DrawFrameContents();
 plat::HRESULT RebuildGraphicsDevice();
 // The mouse step and the click dispatch. Returns 0.
 int FrameLogic();
+// One axis of an absolute pointer (picture pixels) in virtual units: the inverse of the
+// drawing scale, rounded, clamped to 0..maxValue as the cursor always is.
+int32_t CursorFromPointer(double picturePixels, float scale, int32_t maxValue);
 // The click-action table: runs the first action whose condition holds. Returns the row
 // number acted on (1..16), or 0 when none applied.
 int RunClickAction();
+// The main menu's speaker button, beside the table: cycles the sound switches. True when it acted.
+bool RunSoundButtonClick();
 // Ends a frame that an error interrupted, so the next one starts clean.
 void AbortFrame();
 

@@ -10,6 +10,7 @@
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/options.h"
+#include "core/settings.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
 #include "platform/clock.h"
@@ -30,6 +31,7 @@ int RunGame(ScriptDriver& script) {
     plat::WindowOptions windowOptions;
     windowOptions.headless = g_options.headless;
     windowOptions.windowed = g_options.windowed;
+    windowOptions.relativeMouse = g_options.relativeMouse;
     if (!Form1->window.Create(windowOptions, 418, 179, "Стройлик (Настройка)", error)) {
         std::fprintf(stderr, "stroylik: %s\n", error.c_str());
         return 1;
@@ -93,6 +95,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     plat::SetFixedStep(g_options.fixedStepMs);
+    if (!LoadSettings(SettingsFilePath(), g_settings, error)) std::fprintf(stderr, "stroylik: %s\n", error.c_str());
     ScriptDriver script;
     if (!g_options.script.empty() && !script.Load(g_options.script, error)) {
         std::fprintf(stderr, "stroylik: %s\n", error.c_str());

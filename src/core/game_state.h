@@ -24,6 +24,7 @@ enum HotButton : int32_t {
     HotNextLevel = 6,
     HotPrevLevel = 7,
     HotRestartLevel = 8,
+    HotSound = 9,   // the main menu's speaker button
 };
 
 extern int32_t g_screenState;

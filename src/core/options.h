@@ -7,6 +7,7 @@ struct Options {
     int resolutionIndex = 0;     // --resolution 800x600|1024x768|1280x1024
     bool start = false;          // --start: skip the dialog
     bool windowed = false;       // --windowed
+    bool relativeMouse = false;  // --relative-mouse: raw motion, doubled, drives the cursor
     bool vsync = true;           // --no-vsync turns it off
     bool headless = false;       // --headless: offscreen video, no audio device needed
     bool seedGiven = false;
