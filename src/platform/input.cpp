@@ -126,15 +126,8 @@ void InputSource::SetFocused(bool focused) {
     focused_ = focused;
     if (!focused) {
         // Motion and buttons of the background are not the game's; the pointer's place is.
-        for (const MouseEvent& e : mouseQueue_) {
-            if (e.kind != MouseEvent::Pointer) continue;
-            hasPointer_ = true;
-            pointerX_ = e.x;
-            pointerY_ = e.y;
-        }
-        mouseQueue_.clear();
-        for (bool& b : buttons_) b = false;
         for (bool& b : queuedButtons_) b = false;
+        DropMouse();
     }
 }
 
@@ -178,6 +171,17 @@ void InputSource::TakeKeys() {
     }
 }
 
+void InputSource::DropMouse() {
+    for (const MouseEvent& e : mouseQueue_) {
+        if (e.kind != MouseEvent::Pointer) continue;
+        hasPointer_ = true;
+        pointerX_ = e.x;
+        pointerY_ = e.y;
+    }
+    mouseQueue_.clear();
+    for (int i = 0; i < 8; ++i) buttons_[i] = queuedButtons_[i];
+}
+
 void InputSource::TakeMotion(int& dx, int& dy) {
     dx = dy = 0;
     for (auto it = mouseQueue_.begin(); it != mouseQueue_.end();) {
@@ -206,15 +210,14 @@ HRESULT MouseDevice::Unacquire() {
 
 HRESULT MouseDevice::GetDeviceState(MouseState& state) {
     InputSource& src = InputSource::Get();
-    int ignoredX = 0, ignoredY = 0;
     if (!acquired_) {
-        src.TakeMotion(ignoredX, ignoredY);   // motion of an unacquired device is lost
+        src.DropMouse();   // what an unacquired device missed is lost
         return DIERR_NOTACQUIRED;
     }
     if (!src.focused()) {
         // Focus went away since the last read: the device is lost until acquired again.
         acquired_ = false;
-        src.TakeMotion(ignoredX, ignoredY);
+        src.DropMouse();
         return DIERR_INPUTLOST;
     }
     state = MouseState();

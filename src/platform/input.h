@@ -55,6 +55,9 @@ public:
     MouseTake TakeMouse();
     // One frame's keys; key(code) then tells the state.
     void TakeKeys();
+    // A read that failed: the waiting motion and button changes are lost, the buttons are as
+    // they are now, the pointer where it went.
+    void DropMouse();
     // Takes the relative motion waiting, leaving buttons and pointer where they are.
     void TakeMotion(int& dx, int& dy);
     bool button(int index) const { return buttons_[index]; }
