@@ -12,6 +12,7 @@
 #include "app/frame_loop.h"
 #include "core/game_state.h"
 #include "game_driver.h"
+#include "game_runner.h"
 #include "platform/input.h"
 #include "platform/letterbox.h"
 #include "render/graphics.h"
@@ -185,6 +186,24 @@ TEST_F(PointerEvents, TheMouseIsAbsoluteAndTouchEchoesAreIgnored) {
     game.Frame();
     EXPECT_EQ(g_clickLatch, 101);
     EXPECT_EQ(g_cursorX, 640);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PointerModes, TheRelativeMouseKeepsTheDoubledMotionAndTheKeysSwitchFullScreen) {
+    GameRunner runner;
+    GameRun run = runner.Run("frames 2\nmove 901 400\nexpect g_cursorX 900\nexpect g_cursorY 400\n", {"--relative-mouse"});
+    EXPECT_EQ(run.exitCode, 0) << run.stdErr;
+    run = runner.Run(
+        "frames 2\nmove 901 400\nexpect g_cursorX 901\n"
+        "expect window.fullscreen 1\n"
+        "key F11 down\nframes 1\nkey F11 up\nframes 1\nexpect window.fullscreen 0\nexpect settings.fullscreen 0\n"
+        "key ALT down\nkey RETURN down\nframes 1\nkey RETURN up\nkey ALT up\nframes 1\nexpect window.fullscreen 1\n"
+        "key RETURN down\nframes 1\nkey RETURN up\nframes 1\nexpect window.fullscreen 1\n");
+    EXPECT_EQ(run.exitCode, 0) << run.stdErr;
+    EXPECT_NE(runner.ReadFile("config/stroylik/settings.ini").find("fullscreen = yes"), std::string::npos);
 }
 
 }  // namespace
