@@ -82,5 +82,10 @@ wait "$game" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "the game failed ($status):"; cat "$work/game.log"; exit 1
 fi
-grep -q '^fullscreen = no' "$work/config/stroylik/settings.ini" || { echo "full screen was not remembered"; exit 1; }
+settings="$work/config/stroylik/settings.ini"
+grep -q '^fullscreen = no' "$settings" || { echo "the window mode was not remembered:"; cat "$settings"; exit 1; }
+# Back from full screen, the window has its own size again, and that is what is remembered.
+if grep -q '^window = ' "$settings" && ! grep -q '^window = 1024x768' "$settings"; then
+  echo "the window size was taken from full screen:"; cat "$settings"; exit 1
+fi
 echo "real window: instant click, pointer and F11 all work"

@@ -62,6 +62,13 @@ namespace {
 constexpr size_t MaxQueuedEvents = 512;
 }  // namespace
 
+void InputSource::MovePointer(const MouseEvent& e) {
+    if (e.kind != MouseEvent::Pointer) return;
+    hasPointer_ = true;
+    pointerX_ = e.x;
+    pointerY_ = e.y;
+}
+
 void InputSource::QueueMouse(const MouseEvent& e) {
     // Consecutive motion adds up, consecutive pointer positions keep the last: only the
     // order of button changes matters between two frames.
@@ -77,39 +84,19 @@ void InputSource::QueueMouse(const MouseEvent& e) {
     while (mouseQueue_.size() > MaxQueuedEvents) {
         const MouseEvent& old = mouseQueue_.front();
         if (old.kind == MouseEvent::Button) buttons_[old.index] = old.down;
-        if (old.kind == MouseEvent::Pointer) {
-            hasPointer_ = true;
-            pointerX_ = old.x;
-            pointerY_ = old.y;
-        }
+        MovePointer(old);
         mouseQueue_.pop_front();
     }
 }
 
-void InputSource::AddMotion(int dx, int dy) {
-    MouseEvent e;
-    e.kind = MouseEvent::Motion;
-    e.dx = dx;
-    e.dy = dy;
-    QueueMouse(e);
-}
+void InputSource::AddMotion(int dx, int dy) { QueueMouse({.kind = MouseEvent::Motion, .dx = dx, .dy = dy}); }
 
-void InputSource::SetPointer(double x, double y) {
-    MouseEvent e;
-    e.kind = MouseEvent::Pointer;
-    e.x = x;
-    e.y = y;
-    QueueMouse(e);
-}
+void InputSource::SetPointer(double x, double y) { QueueMouse({.kind = MouseEvent::Pointer, .x = x, .y = y}); }
 
 void InputSource::SetButton(int index, bool down) {
     if (index < 0 || index >= 8 || queuedButtons_[index] == down) return;
     queuedButtons_[index] = down;
-    MouseEvent e;
-    e.kind = MouseEvent::Button;
-    e.index = index;
-    e.down = down;
-    QueueMouse(e);
+    QueueMouse({.kind = MouseEvent::Button, .index = index, .down = down});
 }
 
 void InputSource::SetKey(uint8_t code, bool down) {
@@ -144,9 +131,7 @@ InputSource::MouseTake InputSource::TakeMouse() {
             changed[e.index] = true;
         } else if (e.kind == MouseEvent::Pointer) {
             pointerMoved = pointerMoved || !hasPointer_ || e.x != pointerX_ || e.y != pointerY_;
-            hasPointer_ = true;
-            pointerX_ = e.x;
-            pointerY_ = e.y;
+            MovePointer(e);
         } else {
             take.dx = SaturatingAdd(take.dx, e.dx);
             take.dy = SaturatingAdd(take.dy, e.dy);
@@ -172,12 +157,7 @@ void InputSource::TakeKeys() {
 }
 
 void InputSource::DropMouse() {
-    for (const MouseEvent& e : mouseQueue_) {
-        if (e.kind != MouseEvent::Pointer) continue;
-        hasPointer_ = true;
-        pointerX_ = e.x;
-        pointerY_ = e.y;
-    }
+    for (const MouseEvent& e : mouseQueue_) MovePointer(e);
     mouseQueue_.clear();
     for (int i = 0; i < 8; ++i) buttons_[i] = queuedButtons_[i];
 }

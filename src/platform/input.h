@@ -73,6 +73,7 @@ private:
         bool down = false;
     };
     void QueueMouse(const MouseEvent& e);
+    void MovePointer(const MouseEvent& e);   // a pointer event's position becomes the pointer's
     std::deque<MouseEvent> mouseQueue_;
     std::deque<std::pair<uint8_t, bool>> keyQueue_;
     // The state as the game has read it, and as it will be once the queue is read.
