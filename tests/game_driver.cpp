@@ -11,6 +11,8 @@
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "core/game_state.h"
+#include "core/options.h"
+#include "core/settings.h"
 #include "core/tables.h"
 #include "app/game_ini.h"
 #include "core/timing.h"
@@ -51,6 +53,8 @@ void ResetSharedState() {
     g_fieldRect = FieldRect{};
     for (uint8_t& k : g_keys) k = 0;
     plat::InputSource::Get().Reset();
+    g_settings = Settings();
+    g_options.relativeMouse = false;
 }
 
 // The recording graphics and pictures outlive a driver (the fonts take long to build), but
@@ -105,6 +109,7 @@ GameDriver::GameDriver() {
     if (chdir(dir_.c_str()) != 0) throw std::runtime_error("cannot enter " + dir_);
 
     ResetSharedState();
+    SetSettingsFilePath(dir_ + "/settings.ini");
     plat::SetFixedStep(kFrameMs);
     GetCPUSpeed();
     if (!Form1) Form1 = new TForm1;
@@ -129,6 +134,7 @@ GameDriver::~GameDriver() {
     Form1 = nullptr;
     plat::SetFixedStep(0);
     ResetSharedState();   // the next test starts from a fresh program's values
+    SetSettingsFilePath("");
     std::error_code ec;
     std::filesystem::remove_all(dir_, ec);
 }

@@ -38,7 +38,9 @@ GameRun GameRunner::Run(const std::string& script, const std::vector<std::string
         std::ofstream out(Path("script.txt"), std::ios::binary);
         out << script;
     }
-    std::string command = "cd '" + dir_ + "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy timeout 300 '" +
+    // The settings file goes to the scratch folder too, never to the player's own.
+    std::string command = "cd '" + dir_ + "' && XDG_CONFIG_HOME='" + dir_ + "/config' SDL_VIDEODRIVER=offscreen "
+                          "SDL_AUDIODRIVER=dummy timeout 300 '" +
                           std::string(STROYLIK_GAME_EXE) + "' --headless --start --script script.txt --data . --user-dir .";
     for (const std::string& a : extraArgs) command += " '" + a + "'";
     command += " > stdout.txt 2> stderr.txt";

@@ -7,6 +7,8 @@
 #include "app/form.h"
 #include "core/game_state.h"
 #include "app/script.h"
+#include "core/options.h"
+#include "render/graphics.h"
 #include "game_driver.h"
 #include "input/input.h"
 
@@ -37,6 +39,7 @@ TEST(ScriptParsing, BadLinesAreNamedByNumber) {
 
 TEST(ScriptRun, FramesMovesAndClicksTakeTheirFrames) {
     GameDriver game;
+    g_options.relativeMouse = true;   // the raw motion, doubled, as the mouse moves it
     ScriptDriver s;
     std::string error;
     ASSERT_TRUE(s.LoadText("t", "frames 3\nframes 0\nmove 101 200\nclick\nkey S down\ndump d.json\n", error));
@@ -50,6 +53,35 @@ TEST(ScriptRun, FramesMovesAndClicksTakeTheirFrames) {
     std::stringstream text;
     text << dump.rdbuf();
     EXPECT_NE(text.str().find("\"g_cursorX\": 102"), std::string::npos);
+}
+
+TEST(ScriptRun, AnAbsoluteMovePutsTheCursorExactlyThere) {
+    GameDriver game;
+    for (float scale : {0.625f, 0.8f, 1.0f}) {
+        g_scaleX = scale;
+        g_scaleY = scale == 0.625f ? 0.585f : scale == 0.8f ? 0.75f : 1.0f;
+        ScriptDriver s;
+        std::string error;
+        ASSERT_TRUE(s.LoadText("t", "move 101 200\nexpect g_cursorX 101\nexpect g_cursorY 200\n"
+                                    "move 1275 1019\nexpect g_cursorX 1275\nexpect g_cursorY 1019\n"
+                                    "move 3 1\nexpect g_cursorX 3\nexpect g_cursorY 1\n",
+                               error));
+        EXPECT_EQ(RunScript(game, s), 3);
+        EXPECT_FALSE(s.failed()) << scale << ": " << s.message();
+    }
+    g_scaleX = 0.625f;
+    g_scaleY = 0.585f;
+}
+
+TEST(ScriptRun, AwaitRunsFramesUntilTheValueTurnsUpOrFails) {
+    GameDriver game;
+    ScriptDriver s;
+    std::string error;
+    ASSERT_TRUE(s.LoadText("t", "key SPACE down\nawait 5 g_introActive 0\nframes 1\nawait 3 g_introActive 1\n", error));
+    g_introActive = 1;
+    EXPECT_EQ(RunScript(game, s), 1 + 1 + 3);
+    EXPECT_TRUE(s.failed());
+    EXPECT_EQ(s.message(), "t:4: await g_introActive 1: still 0");
 }
 
 TEST(ScriptRun, AClickOnTheBox1PictureOpensItsStartScreen) {

@@ -8,6 +8,7 @@
 
 #include "gen_art_parts.h"
 #include "generators.h"
+#include "menus/sound_button.h"
 
 namespace gen {
 
@@ -115,6 +116,63 @@ void DrawButtons(Canvas& sheet) {
     CircleArrow(restart, 1086, 22);
 }
 
+// ---- The speaker button of the main menu -------------------------------------------------------
+
+// A music note; struck through when the music is off.
+void NoteGlyph(const View& v, float cx, float cy, bool on) {
+    const float x = cx - 9, y = cy;
+    v.Fill(x - 6, y - 12, x + 6, y + 10,
+           [=](float px, float py) { return SdCircle(px * 0.85f + x * 0.15f, py, x - 1.5f, y + 5, 3.2f); }, kGlyph);
+    v.Fill(x - 6, y - 12, x + 6, y + 10, [=](float px, float py) { return SdSegment(px, py, x + 1.2f, y + 5, x + 1.2f, y - 8, 1.1f); },
+           kGlyph);
+    v.Fill(x - 6, y - 12, x + 8, y + 10, [=](float px, float py) { return SdSegment(px, py, x + 1.2f, y - 8, x + 5, y - 4, 1.3f); },
+           kGlyph);
+    if (on) return;
+    auto slash = [=](float px, float py) { return SdSegment(px, py, x - 5, y + 8, x + 7, y - 9, 0.9f); };
+    v.Fill(x - 9, y - 13, x + 9, y + 12, [=](float px, float py) { return slash(px, py) - 0.8f; }, kGlyph);
+    v.Fill(x - 9, y - 13, x + 9, y + 12, slash, Hex(0xB71C1C));
+}
+
+// A little loudspeaker with sound waves, or with a cross when the effects are off.
+void SpeakerGlyph(const View& v, float cx, float cy, bool on) {
+    const float x = cx - 1, y = cy;
+    v.Fill(x - 1, y - 9, x + 9, y + 9, [=](float px, float py) { return SdBox(px, py, x, y - 3, x + 3.5f, y + 3, 0.5f); }, kGlyph);
+    v.Fill(x - 1, y - 9, x + 9, y + 9,
+           [=](float px, float py) { return SdPolygon(px, py, {x + 3, y - 3, x + 8, y - 7.5f, x + 8, y + 7.5f, x + 3, y + 3}); },
+           kGlyph);
+    if (on) {
+        for (float r : {3.5f, 6.8f}) {
+            auto wave = [=](float px, float py) {
+                const float d = std::fabs(std::hypot(px - (x + 8), py - y) - r) - 1.1f;
+                const float a = std::atan2(py - y, px - (x + 8));
+                return std::fabs(a) < 0.95f ? d : std::max(d, 1.5f);
+            };
+            v.Fill(x + 8, y - 10, x + 18, y + 10, wave, kGlyph);
+        }
+        return;
+    }
+    for (float dir : {-1.0f, 1.0f})
+        v.Fill(x + 9, y - 6, x + 17, y + 6,
+               [=](float px, float py) { return SdSegment(px, py, x + 9.5f, y - 3.5f * dir, x + 14.5f, y + 3.5f * dir, 1.2f); },
+               kGlyph);
+}
+
+void DrawSoundButtons(Canvas& sheet) {
+    const RGBA violet = Hex(0x8E5CC8);
+    const float cx = SoundButtonX + 21.0f, cy = SoundButtonY + 21.0f;
+    for (int look = 0; look < SoundLookCount; ++look) {
+        const bool music = look == SoundLookAllOn || look == SoundLookEffectsOff;
+        const bool effects = look == SoundLookAllOn || look == SoundLookMusicOff;
+        for (bool lit : {false, true}) {
+            View v = Place(sheet, SoundSheetLeft(look, lit), SoundSheetY, SoundButtonX, SoundButtonY, SoundButtonSize,
+                           SoundButtonSize);
+            RoundButton(v, cx, cy, 19, {violet, lit});
+            NoteGlyph(v, cx, cy, music);
+            SpeakerGlyph(v, cx, cy, effects);
+        }
+    }
+}
+
 // The strip behind the hint line: deep blue so white text reads on it.
 void DrawTitleStrip(Canvas& sheet) {
     View v = Place(sheet, 1536, 994, 0, 0, 512, 30);
@@ -182,6 +240,7 @@ void WriteSurfacesIni(const std::string& out) {
 
 void DrawMainSheetShell(Canvas& sheet) {
     DrawButtons(sheet);
+    DrawSoundButtons(sheet);
     DrawTitleStrip(sheet);
     DrawStar(sheet);
     DrawSiteDecorations(sheet);

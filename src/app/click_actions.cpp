@@ -13,6 +13,7 @@
 #include "box2/box2.h"
 #include "render/stars.h"
 #include "sound/sound.h"
+#include "sound/sound_switches.h"
 
 namespace {
 
@@ -188,5 +189,11 @@ bool LeaveBoxScreen() {
         savecurrlevel();
         SaveK1();
     }
+    return true;
+}
+
+bool RunSoundButtonClick() {
+    if (g_hotButton != HotSound || g_screenState != ScreenMainMenu) return false;
+    CycleSoundSwitches();
     return true;
 }

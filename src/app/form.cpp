@@ -6,6 +6,8 @@
 #include "core/error_log.h"
 #include "core/game_error.h"
 #include "core/options.h"
+#include "core/settings.h"
+#include "core/settings_store.h"
 #include "app/settings_dialog.h"
 #include "app/user_files.h"
 #include "core/tables.h"
@@ -110,7 +112,9 @@ void TForm1::Button1Click() {
     ComboBox1.enabled = Button1.enabled = Button2.enabled = false;
     Button1.visible = Button2.visible = Label1.visible = false;
     ReleaseSettingsDialog();
-    window.EnterGameMode(g_screenWidth, g_screenHeight);
+    // --windowed asks for a window this time; otherwise the mode the player left the game in.
+    window.EnterGameMode(g_screenWidth, g_screenHeight, g_settings.fullscreen && !g_options.windowed,
+                         g_settings.windowWidth, g_settings.windowHeight);
     FRunning = -1;
     hr = CreateMouse();
     if (plat::Failed(hr)) WriteErrorLog(hr, "Error-MouseCreate");
@@ -199,6 +203,11 @@ plat::WindowHandlers TForm1::Handlers() {
     h.onMinimize = [this] { ApplicationEvents1Minimize(); };
     h.onRestore = [this] { ApplicationEvents1Restore(); };
     h.onClose = [this] { CloseRequested(); };
+    h.onResized = [](int width, int height) {
+        g_settings.windowWidth = width;
+        g_settings.windowHeight = height;
+        StoreSettings();
+    };
     return h;
 }
 

@@ -1,7 +1,10 @@
 // The idle pass: device test, one frame of the current screen, keyboard, mouse logic.
 #include "app/frame_loop.h"
 
+#include <cmath>
+
 #include "core/error_log.h"
+#include "core/options.h"
 #include "app/form.h"
 #include "core/game_state.h"
 #include "box1/box1.h"
@@ -77,6 +80,14 @@ void AbortFrame() {
     if (g_device) g_device->EndScene();
 }
 
+int32_t CursorFromPointer(double picturePixels, float scale, int32_t maxValue) {
+    if (!(scale > 0.0f) || std::isnan(picturePixels)) return 0;
+    const double v = std::round(picturePixels / double(scale));
+    if (v >= maxValue) return maxValue;
+    if (v < 0) return 0;
+    return static_cast<int32_t>(v);
+}
+
 int FrameLogic() {
     plat::MouseState mouse;
     plat::HRESULT hr = plat::E_FAIL;
@@ -106,10 +117,18 @@ int FrameLogic() {
             if (g_levelDone == 1) g_levelDone = 2;
             int row = RunClickAction();
             if (row != 0 && row != 2) return 0;   // an action ends the frame's mouse step
+            if (row == 0 && RunSoundButtonClick()) return 0;
         }
     }
     if (right && g_clickLatch > 100) {
         g_clickLatch = 0;
+        return 0;
+    }
+    double pointerX = 0, pointerY = 0;
+    if (!g_options.relativeMouse && plat::Succeeded(hr) && Form1->FMouseDevice->Pointer(pointerX, pointerY)) {
+        // The cursor is where the pointer is, in the virtual screen the picture shows.
+        g_cursorX = CursorFromPointer(pointerX, g_scaleX, CursorMaxX);
+        g_cursorY = CursorFromPointer(pointerY, g_scaleY, CursorMaxY);
         return 0;
     }
     // In 64 bits: twice a large report must clamp, not wrap round.

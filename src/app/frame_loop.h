@@ -13,6 +13,9 @@ void DrawFrameContents();
 plat::HRESULT RebuildGraphicsDevice();
 // The mouse step and the click dispatch. Returns 0.
 int FrameLogic();
+// One axis of an absolute pointer (picture pixels) in virtual units: the inverse of the
+// drawing scale, rounded, clamped to 0..maxValue as the cursor always is.
+int32_t CursorFromPointer(double picturePixels, float scale, int32_t maxValue);
 // The click-action table: runs the first action whose condition holds. Returns the row
 // number acted on (1..19), or 0 when none applied.
 int RunClickAction();
@@ -20,6 +23,8 @@ int RunClickAction();
 // board. Closing the window during a level goes through it too, so no work is lost. False
 // (and nothing done) on any other screen.
 bool LeaveBoxScreen();
+// The main menu's speaker button, beside the table: cycles the sound switches. True when it acted.
+bool RunSoundButtonClick();
 // Ends a frame that an error interrupted, so the next one starts clean.
 void AbortFrame();
 

@@ -10,6 +10,7 @@
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/options.h"
+#include "core/settings.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
 #include "app/user_files.h"
@@ -31,6 +32,7 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
     plat::WindowOptions windowOptions;
     windowOptions.headless = g_options.headless;
     windowOptions.windowed = g_options.windowed;
+    windowOptions.relativeMouse = g_options.relativeMouse;
     if (!Form1->window.Create(windowOptions, 418, 179, "Стройлик (Настройка)", error)) {
         std::fprintf(stderr, "stroylik: %s\n", error.c_str());
         return 1;

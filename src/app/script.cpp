@@ -10,6 +10,7 @@
 
 #include "app/form.h"
 #include "core/game_state.h"
+#include "core/options.h"
 #include "core/state_dump.h"
 #include "platform/device.h"
 #include "platform/input.h"
@@ -26,7 +27,7 @@ constexpr CommandShape kCommands[] = {
     {"frames", 2, 2}, {"move", 3, 3},      {"down", 2, 2},     {"up", 2, 2},
     {"click", 1, 1},  {"key", 3, 3},       {"focus", 2, 2},    {"minimize", 1, 1},
     {"restore", 1, 1}, {"device", 2, 2},   {"screenshot", 2, 2}, {"dump", 2, 2},
-    {"expect", 3, -1}, {"close", 1, 1},
+    {"expect", 3, -1}, {"close", 1, 1}, {"await", 4, -1},
 };
 
 bool ParseNumber(const std::string& text, long long& out) {
@@ -88,9 +89,10 @@ bool ScriptDriver::LoadText(const std::string& name, const std::string& text, st
             error = name + ":" + std::to_string(number) + ": wrong number of words for \"" + cmd + "\"";
             return false;
         }
-        if (cmd == "expect") {
+        if (cmd == "expect" || cmd == "await") {
             // The value is the rest of the line after the name, spaces included.
-            size_t p = raw.find(line.words[1]) + line.words[1].size();
+            const std::string& name = line.words[cmd == "await" ? 2 : 1];
+            size_t p = raw.find(name, cmd == "await" ? raw.find(line.words[1]) + line.words[1].size() : 0) + name.size();
             line.rest = raw.substr(p);
             line.rest.erase(0, line.rest.find_first_not_of(" \t"));
             line.rest.erase(line.rest.find_last_not_of(" \t\r") + 1);
@@ -115,6 +117,21 @@ bool ScriptDriver::Fail(const Line& line, const std::string& why) {
 
 bool ScriptDriver::BeforePass(TForm1& form) {
     if (failed_) return false;
+    if (awaiting_) {
+        // Frames run until the value turns up or the frames allowed are spent.
+        std::string actual;
+        BuildStateDump().Lookup(awaitName_, actual);
+        if (SameValue(actual, awaitValue_)) {
+            awaiting_ = false;
+        } else if (awaitFramesLeft_-- > 0) {
+            return true;
+        } else {
+            awaiting_ = false;
+            Line line;
+            line.number = current_;
+            return Fail(line, "await " + awaitName_ + " " + awaitValue_ + ": still " + actual);
+        }
+    }
     if (releaseNext_) {
         plat::InputSource::Get().SetButton(0, false);
         releaseNext_ = false;
@@ -148,8 +165,13 @@ bool ScriptDriver::Execute(const Line& line, TForm1& form, bool& needsFrame) {
         }
     } else if (cmd == "move") {
         if (!ParseNumber(w[1], a) || !ParseNumber(w[2], b)) return Fail(line, "move needs X and Y");
-        // The frame logic doubles the motion: half the distance, rounded toward zero.
-        input.AddMotion(static_cast<int>((a - g_cursorX) / 2), static_cast<int>((b - g_cursorY) / 2));
+        if (g_options.relativeMouse) {
+            // The frame logic doubles the motion: half the distance, rounded toward zero.
+            input.AddMotion(static_cast<int>((a - g_cursorX) / 2), static_cast<int>((b - g_cursorY) / 2));
+        } else {
+            // The pointer where the picture shows the virtual point: the cursor lands on it exactly.
+            input.SetPointer(double(a) * g_scaleX, double(b) * g_scaleY);
+        }
         needsFrame = true;
     } else if (cmd == "down" || cmd == "up") {
         int index = ButtonIndex(w[1]);
@@ -186,6 +208,17 @@ bool ScriptDriver::Execute(const Line& line, TForm1& form, bool& needsFrame) {
         std::ofstream out(w[1], std::ios::binary | std::ios::trunc);
         out << BuildStateDump().ToJson() << "\n";
         if (!out) return Fail(line, "\"" + w[1] + "\" cannot be written");
+    } else if (cmd == "await") {
+        // await FRAMES NAME VALUE: for a world outside the script (a real pointer, a window manager).
+        std::string actual;
+        if (!ParseNumber(w[1], a) || a < 0) return Fail(line, "await needs a frame count");
+        if (!BuildStateDump().Lookup(w[2], actual)) return Fail(line, "await " + w[2] + ": no such value in the state");
+        awaitName_ = w[2];
+        awaitValue_ = line.rest;
+        awaitFramesLeft_ = static_cast<int>(a);
+        awaiting_ = !SameValue(actual, awaitValue_);
+        needsFrame = awaiting_;
+        if (awaiting_) --awaitFramesLeft_;
     } else if (cmd == "expect") {
         std::string actual;
         if (!BuildStateDump().Lookup(w[1], actual)) return Fail(line, "expect " + w[1] + ": no such value in the state");

@@ -41,6 +41,9 @@ private:
     int current_ = 0;
     int pendingFrames_ = 0;
     bool releaseNext_ = false;
+    bool awaiting_ = false;
+    int awaitFramesLeft_ = 0;
+    std::string awaitName_, awaitValue_;
     bool loaded_ = false;
     bool failed_ = false;
     std::string message_;

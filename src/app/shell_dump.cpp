@@ -4,6 +4,7 @@
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "core/game_state.h"
+#include "core/settings.h"
 #include "core/timing.h"
 #include "render/graphics.h"
 
@@ -44,6 +45,11 @@ void DumpShell(StateDump& dump) {
     dump.SetInt("g_ticksPerSecond", g_ticksPerSecond);
     dump.SetInt("framesDrawn", g_framesDrawn);
     dump.SetInt("deviceRebuilds", g_deviceRebuilds);
+    // The player's switches and the window as it is.
+    dump.SetInt("settings.music", g_settings.music ? 1 : 0);
+    dump.SetInt("settings.effects", g_settings.effects ? 1 : 0);
+    dump.SetInt("settings.fullscreen", g_settings.fullscreen ? 1 : 0);
+    dump.SetInt("window.fullscreen", Form1 && Form1->window.fullscreen() ? 1 : 0);
 }
 
 StateDump BuildStateDump() {

@@ -27,6 +27,7 @@ enum HotButton : int32_t {
     HotLevelTile = 9,      // a level tile of the start screens' overview
     HotPagePrev = 10,      // the overview's page arrows
     HotPageNext = 11,
+    HotSound = 12,         // the main menu's speaker button
 };
 
 extern int32_t g_screenState;

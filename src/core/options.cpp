@@ -46,6 +46,8 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             out.start = true;
         } else if (arg == "--windowed") {
             out.windowed = true;
+        } else if (arg == "--relative-mouse") {
+            out.relativeMouse = true;
         } else if (arg == "--no-vsync") {
             out.vsync = false;
         } else if (arg == "--headless") {
@@ -101,6 +103,7 @@ std::string UsageText() {
            "  --resolution 800x600|1024x768|1280x1024   the game's resolution (default 800x600)\n"
            "  --start            skip the settings dialog and start the game at once\n"
            "  --windowed         play in a window instead of full screen\n"
+           "  --relative-mouse   the mouse's own motion (doubled) moves the cursor, the pointer is held\n"
            "  --no-vsync         draw frames as fast as possible (benchmarks)\n"
            "  --headless         no visible window and no sound device; messages go to stderr\n"
            "  --seed N           start the random generator with N\n"

@@ -1,10 +1,16 @@
 // Mouse and keyboard devices, the per-frame keyboard step and the screens' hot-button zones.
 #include "input/input.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 #include "core/error_log.h"
 #include "core/game_state.h"
+#include "core/settings.h"
+#include "core/settings_store.h"
+#include "render/graphics.h"
+#include "sound/sound_switches.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 
@@ -28,6 +34,22 @@ plat::HRESULT CreateKeyboard() {
     return plat::Failed(hr) ? hr : plat::S_OK;
 }
 
+namespace {
+// The keys of the frame before: the switches act once per press, not in every frame held.
+uint8_t g_keysBefore[256] = {};
+
+bool Pressed(uint8_t code) { return g_keys[code] == 0x80 && g_keysBefore[code] != 0x80; }
+
+// Keys that work on every screen: M music, E effects, F11 or Alt+Enter full screen.
+void ReadSwitchKeys() {
+    using namespace plat;
+    if (Pressed(DIK::M)) ToggleMusic();
+    if (Pressed(DIK::E)) ToggleEffects();
+    const bool alt = g_keys[DIK::LALT] == 0x80 || g_keys[DIK::RALT] == 0x80;
+    if (Pressed(DIK::F11) || (alt && Pressed(DIK::RETURN))) ToggleFullscreen();
+}
+}  // namespace
+
 void ReadKeyboard() {
     if (!g_inputDevices || !g_inputDevices->FKeyboardDevice) return;
     plat::HRESULT hr = g_inputDevices->FKeyboardDevice->GetDeviceState(g_keys);
@@ -40,6 +62,15 @@ void ReadKeyboard() {
         else if (g_screenState == ScreenBox2) savemap2();
     }
     if (g_keys[plat::DIK::SPACE] == 0x80 && g_introActive == 1) g_introActive = 0;
+    ReadSwitchKeys();
+    std::copy(std::begin(g_keys), std::end(g_keys), std::begin(g_keysBefore));
+}
+
+void ToggleFullscreen() {
+    if (!g_d3d || !g_d3d->inGameMode()) return;
+    g_d3d->SetFullscreen(!g_d3d->fullscreen());
+    g_settings.fullscreen = g_d3d->fullscreen();
+    StoreSettings();
 }
 
 namespace {

@@ -1,11 +1,13 @@
 // The main menu: the two boxes as large pictures, the quit button, a cloud of stars over
 // the hovered box (or a band of stars along the bottom when nothing is hovered).
 #include "core/game_state.h"
+#include "core/settings.h"
 #include "core/state_dump.h"
 #include "input/input.h"
 #include "menus/level_overview.h"
 #include "menus/menu_screen.h"
 #include "menus/menus.h"
+#include "menus/sound_button.h"
 #include "render/sprite_idiom.h"
 #include "render/stars.h"
 #include "render/texture_catalog.h"
@@ -18,6 +20,24 @@ namespace {
 constexpr uint32_t Opaque = 0xFFFFFFFF;
 // The stars of a spawn pass only ever use the first 61 of a set.
 constexpr int MenuStarCount = 61;
+
+// The speaker's zone is the menu's own: the shared zones stay as they are.
+void ScanSoundButton() {
+    if (g_hotButton == HotNone && g_cursorX > SoundZoneLeft && g_cursorX < SoundZoneRight &&
+        g_cursorY > SoundZoneTop && g_cursorY < SoundZoneBottom)
+        g_hotButton = HotSound;
+}
+
+int SoundButtonLook() {
+    if (g_settings.music) return g_settings.effects ? SoundLookAllOn : SoundLookEffectsOff;
+    return g_settings.effects ? SoundLookMusicOff : SoundLookAllOff;
+}
+
+void DrawSoundButton() {
+    const int left = SoundSheetLeft(SoundButtonLook(), g_hotButton == HotSound);
+    DrawSheet(SurfaceMain, left, SoundSheetY, left + SoundButtonSize, SoundSheetY + SoundButtonSize, SoundButtonX,
+              SoundButtonY, Opaque);
+}
 
 void DrawBoxes() {
     DrawSheet(SurfaceMenu, 0, 0, 517, 360, 72, 168, Opaque);
@@ -41,6 +61,8 @@ void DrawHover() {
     case HotBack:
         DrawCornerButton(true);
         break;
+    case HotSound:
+        break;   // lit by DrawSoundButton
     default:
         break;
     }
@@ -59,8 +81,10 @@ void drawmenu0() {
     g_hotButton = HotNone;
     DrawBoxes();
     ScanMousePosition();
+    ScanSoundButton();
     DrawHover();
     if (g_hotButton != HotBack) DrawCornerButton(false);
+    DrawSoundButton();
     drawstars();
     drawstars_2();
 }

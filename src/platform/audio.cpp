@@ -34,6 +34,8 @@ struct MixerState {
     uint64_t clockBase = 0;           // game clock when clock pacing began
     int64_t clockFrames = 0;          // frames mixed since then
     int64_t framesMixed = 0;
+    bool musicPaused = false;
+    bool effectsMuted = false;
     std::vector<audio_internal::Voice*> voices;
     std::vector<int32_t> acc;
     std::vector<int16_t> out;
@@ -216,7 +218,20 @@ int64_t AudioFramesMixed() {
     return m.framesMixed;
 }
 
+void SetMusicPaused(bool paused) {
+    auto lock = audio_internal::EnterAudio();
+    Mixer().musicPaused = paused;
+}
+
+void SetEffectsMuted(bool muted) {
+    auto lock = audio_internal::EnterAudio();
+    Mixer().effectsMuted = muted;
+}
+
 namespace audio_internal {
+
+bool MusicPausedLocked() { return Mixer().musicPaused; }
+bool EffectsMutedLocked() { return Mixer().effectsMuted; }
 
 std::unique_lock<std::mutex> EnterAudio() {
     MixerState& m = Mixer();

@@ -43,6 +43,10 @@ void AdvanceAudio(int frames);
 void UpdateAudio();
 // Sample frames mixed since the device opened.
 int64_t AudioFramesMixed();
+// The player's switches: paused music holds its place (streams neither sound nor move on,
+// and go on where they were); muted effects play on silently. Both act on the next block.
+void SetMusicPaused(bool paused);
+void SetEffectsMuted(bool muted);
 
 // --- Effect buffers ----------------------------------------------------------------------
 

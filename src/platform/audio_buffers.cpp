@@ -18,6 +18,10 @@ struct BufferVoice : audio_internal::Voice {
         const uint32_t total = b.capacity() / AudioFrameBytes;
         uint32_t frame = b.cursor_ / AudioFrameBytes;
         const uint8_t* p = b.data_.data();
+        if (audio_internal::EffectsMutedLocked()) {   // silenced, the effect still runs its course
+            frame = static_cast<uint32_t>(std::min<uint64_t>(total, uint64_t(frame) + uint64_t(frames)));
+            frames = 0;
+        }
         for (int i = 0; i < frames && frame < total; ++i, ++frame) {
             const uint8_t* s = p + static_cast<size_t>(frame) * AudioFrameBytes;
             acc[2 * i] += static_cast<int16_t>(s[0] | (s[1] << 8));

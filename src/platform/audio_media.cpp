@@ -137,7 +137,7 @@ public:
 
     // --- mixing (under the mixer lock)
     void MixInto(int32_t* acc, int frames) override {
-        if (!running_ || position_ >= stop_) return;
+        if (!running_ || position_ >= stop_ || audio_internal::MusicPausedLocked()) return;
         const int n = static_cast<int>(std::min<int64_t>(frames, stop_ - position_));
         const int16_t* s = samples_.data() + position_ * AudioChannels;
         if (gain_ == 1.0f) {

@@ -16,6 +16,9 @@ public:
 
 // Locks the mixer and first brings it up to the game clock when that runs in fixed steps.
 std::unique_lock<std::mutex> EnterAudio();
+// The sound switches, as the voices read them while mixing (under the lock).
+bool MusicPausedLocked();
+bool EffectsMutedLocked();
 // Voices join and leave under the lock.
 void AddVoice(Voice* voice);
 void RemoveVoice(Voice* voice);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/gl_util.h"
+#include "platform/letterbox.h"
 #include "platform/window.h"
 
 namespace plat {
@@ -179,10 +180,9 @@ HRESULT Device::Present() {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     if (dw > 0 && dh > 0) {
-        // Largest size with the back buffer's aspect that fits, centred.
-        const double scale = std::min(double(dw) / w, double(dh) / h);
-        const int outW = std::max(1, int(w * scale + 0.5)), outH = std::max(1, int(h * scale + 0.5));
-        const int x0 = (dw - outW) / 2, y0 = (dh - outH) / 2;
+        const PictureRect r = FitLetterbox(dw, dh, w, h);
+        const int outW = r.width, outH = r.height;
+        const int x0 = r.x, y0 = dh - r.y - r.height;   // GL counts rows from the bottom
         glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
         const GLenum filter = (outW == w && outH == h) ? GL_NEAREST : GL_LINEAR;
         glBlitFramebuffer(0, 0, w, h, x0, y0, x0 + outW, y0 + outH, GL_COLOR_BUFFER_BIT, filter);

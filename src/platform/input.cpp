@@ -28,7 +28,7 @@ constexpr KeyName kKeyNames[] = {
     {"M", DIK::M},           {"N", DIK::N},         {"O", DIK::O},         {"P", DIK::P},
     {"Q", DIK::Q},           {"R", DIK::R},         {"S", DIK::S},         {"T", DIK::T},
     {"U", DIK::U},           {"V", DIK::V},         {"W", DIK::W},         {"X", DIK::X},
-    {"Y", DIK::Y},           {"Z", DIK::Z},
+    {"Y", DIK::Y},           {"Z", DIK::Z},         {"F11", DIK::F11},     {"ALT", DIK::LALT},
 };
 }  // namespace
 
@@ -56,30 +56,123 @@ int SaturatingAdd(int a, int b) {
 }
 }  // namespace
 
-void InputSource::AddMotion(int dx, int dy) {
-    dx_ = SaturatingAdd(dx_, dx);
-    dy_ = SaturatingAdd(dy_, dy);
+namespace {
+// Events that nobody reads (a long stall) stop piling up here: the oldest are then taken as
+// if a frame had read them.
+constexpr size_t MaxQueuedEvents = 512;
+}  // namespace
+
+void InputSource::MovePointer(const MouseEvent& e) {
+    if (e.kind != MouseEvent::Pointer) return;
+    hasPointer_ = true;
+    pointerX_ = e.x;
+    pointerY_ = e.y;
 }
+
+void InputSource::QueueMouse(const MouseEvent& e) {
+    // Consecutive motion adds up, consecutive pointer positions keep the last: only the
+    // order of button changes matters between two frames.
+    if (!mouseQueue_.empty() && mouseQueue_.back().kind == e.kind && e.kind != MouseEvent::Button) {
+        MouseEvent& last = mouseQueue_.back();
+        last.dx = SaturatingAdd(last.dx, e.dx);
+        last.dy = SaturatingAdd(last.dy, e.dy);
+        last.x = e.x;
+        last.y = e.y;
+        return;
+    }
+    mouseQueue_.push_back(e);
+    while (mouseQueue_.size() > MaxQueuedEvents) {
+        const MouseEvent& old = mouseQueue_.front();
+        if (old.kind == MouseEvent::Button) buttons_[old.index] = old.down;
+        MovePointer(old);
+        mouseQueue_.pop_front();
+    }
+}
+
+void InputSource::AddMotion(int dx, int dy) { QueueMouse({.kind = MouseEvent::Motion, .dx = dx, .dy = dy}); }
+
+void InputSource::SetPointer(double x, double y) { QueueMouse({.kind = MouseEvent::Pointer, .x = x, .y = y}); }
 
 void InputSource::SetButton(int index, bool down) {
-    if (index >= 0 && index < 8) buttons_[index] = down;
+    if (index < 0 || index >= 8 || queuedButtons_[index] == down) return;
+    queuedButtons_[index] = down;
+    QueueMouse({.kind = MouseEvent::Button, .index = index, .down = down});
 }
 
-void InputSource::SetKey(uint8_t code, bool down) { keys_[code] = down; }
+void InputSource::SetKey(uint8_t code, bool down) {
+    if (queuedKeys_[code] == down) return;   // key repeat changes nothing
+    queuedKeys_[code] = down;
+    keyQueue_.emplace_back(code, down);
+    while (keyQueue_.size() > MaxQueuedEvents) {
+        keys_[keyQueue_.front().first] = keyQueue_.front().second;
+        keyQueue_.pop_front();
+    }
+}
 
 void InputSource::SetFocused(bool focused) {
     focused_ = focused;
     if (!focused) {
-        // Motion and buttons of the background are not the game's.
-        dx_ = dy_ = 0;
-        for (bool& b : buttons_) b = false;
+        // Motion and buttons of the background are not the game's; the pointer's place is.
+        for (bool& b : queuedButtons_) b = false;
+        DropMouse();
     }
 }
 
+InputSource::MouseTake InputSource::TakeMouse() {
+    MouseTake take;
+    bool changed[8] = {};
+    bool pointerMoved = false;
+    while (!mouseQueue_.empty()) {
+        const MouseEvent& e = mouseQueue_.front();
+        if (e.kind == MouseEvent::Button) {
+            if (changed[e.index]) break;                  // the undoing change is the next frame's
+            if (e.down && pointerMoved) break;            // first the cursor goes there
+            buttons_[e.index] = e.down;
+            changed[e.index] = true;
+        } else if (e.kind == MouseEvent::Pointer) {
+            pointerMoved = pointerMoved || !hasPointer_ || e.x != pointerX_ || e.y != pointerY_;
+            MovePointer(e);
+        } else {
+            take.dx = SaturatingAdd(take.dx, e.dx);
+            take.dy = SaturatingAdd(take.dy, e.dy);
+        }
+        mouseQueue_.pop_front();
+    }
+    for (int i = 0; i < 8; ++i) take.buttons[i] = buttons_[i];
+    take.hasPointer = hasPointer_;
+    take.x = pointerX_;
+    take.y = pointerY_;
+    return take;
+}
+
+void InputSource::TakeKeys() {
+    bool changed[256] = {};
+    while (!keyQueue_.empty()) {
+        const auto [code, down] = keyQueue_.front();
+        if (changed[code]) break;
+        keys_[code] = down;
+        changed[code] = true;
+        keyQueue_.pop_front();
+    }
+}
+
+void InputSource::DropMouse() {
+    for (const MouseEvent& e : mouseQueue_) MovePointer(e);
+    mouseQueue_.clear();
+    for (int i = 0; i < 8; ++i) buttons_[i] = queuedButtons_[i];
+}
+
 void InputSource::TakeMotion(int& dx, int& dy) {
-    dx = dx_;
-    dy = dy_;
-    dx_ = dy_ = 0;
+    dx = dy = 0;
+    for (auto it = mouseQueue_.begin(); it != mouseQueue_.end();) {
+        if (it->kind != MouseEvent::Motion) {
+            ++it;
+            continue;
+        }
+        dx = SaturatingAdd(dx, it->dx);
+        dy = SaturatingAdd(dy, it->dy);
+        it = mouseQueue_.erase(it);
+    }
 }
 
 void InputSource::Reset() { *this = InputSource(); }
@@ -97,20 +190,24 @@ HRESULT MouseDevice::Unacquire() {
 
 HRESULT MouseDevice::GetDeviceState(MouseState& state) {
     InputSource& src = InputSource::Get();
-    int ignoredX = 0, ignoredY = 0;
     if (!acquired_) {
-        src.TakeMotion(ignoredX, ignoredY);   // motion of an unacquired device is lost
+        src.DropMouse();   // what an unacquired device missed is lost
         return DIERR_NOTACQUIRED;
     }
     if (!src.focused()) {
         // Focus went away since the last read: the device is lost until acquired again.
         acquired_ = false;
-        src.TakeMotion(ignoredX, ignoredY);
+        src.DropMouse();
         return DIERR_INPUTLOST;
     }
     state = MouseState();
-    src.TakeMotion(state.lX, state.lY);
-    for (int i = 0; i < 8; ++i) state.buttons[i] = src.button(i) ? 0x80 : 0;
+    const InputSource::MouseTake take = src.TakeMouse();
+    state.lX = take.dx;
+    state.lY = take.dy;
+    for (int i = 0; i < 8; ++i) state.buttons[i] = take.buttons[i] ? 0x80 : 0;
+    hasPointer_ = take.hasPointer;
+    pointerX_ = take.x;
+    pointerY_ = take.y;
     return S_OK;
 }
 
@@ -126,7 +223,8 @@ HRESULT KeyboardDevice::Unacquire() {
 
 HRESULT KeyboardDevice::GetDeviceState(uint8_t keys[256]) {
     if (!acquired_) return DIERR_NOTACQUIRED;
-    const InputSource& src = InputSource::Get();
+    InputSource& src = InputSource::Get();
+    src.TakeKeys();
     for (int i = 0; i < 256; ++i) keys[i] = src.key(static_cast<uint8_t>(i)) ? 0x80 : 0;
     return S_OK;
 }

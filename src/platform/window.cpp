@@ -14,6 +14,10 @@ namespace {
 
 SDL_Window* Sdl(void* w) { return static_cast<SDL_Window*>(w); }
 
+// A game window smaller than this shows too little to play.
+constexpr int MinWindowWidth = 320;
+constexpr int MinWindowHeight = 240;
+
 // SDL scan codes to the key codes the game reads.
 uint8_t DikFromScancode(SDL_Scancode sc) {
     if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) {
@@ -57,6 +61,7 @@ uint8_t DikFromScancode(SDL_Scancode sc) {
         case SDL_SCANCODE_F3: return 0x3D;
         case SDL_SCANCODE_F4: return 0x3E;
         case SDL_SCANCODE_F5: return 0x3F;
+        case SDL_SCANCODE_F11: return DIK::F11;
         case SDL_SCANCODE_RCTRL: return 0x9D;
         case SDL_SCANCODE_RALT: return 0xB8;
         case SDL_SCANCODE_HOME: return 0xC7;
@@ -95,7 +100,8 @@ bool Window::Create(const WindowOptions& options, int width, int height, const s
     // The game minimizes itself when it loses the foreground; leave that decision to it.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
 
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SHOWN;
+    // HiDPI: the drawable gets the display's real pixels, and the picture is presented into them.
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
     window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!window_) {
         error = std::string("Cannot open the window: ") + SDL_GetError();
@@ -110,22 +116,78 @@ bool Window::Create(const WindowOptions& options, int width, int height, const s
     return true;
 }
 
-void Window::EnterGameMode(int backBufferWidth, int backBufferHeight) {
+void Window::EnterGameMode(int backBufferWidth, int backBufferHeight, bool fullscreen, int windowWidth,
+                           int windowHeight) {
     gameMode_ = true;
+    pictureWidth_ = backBufferWidth;
+    pictureHeight_ = backBufferHeight;
+    const bool sizeGiven = windowWidth >= MinWindowWidth && windowHeight >= MinWindowHeight;
+    windowWidth_ = sizeGiven ? windowWidth : backBufferWidth;
+    windowHeight_ = sizeGiven ? windowHeight : backBufferHeight;
+    if (window_) {
+        SDL_Window* w = Sdl(window_);
+        SDL_SetWindowAlwaysOnTop(w, SDL_FALSE);
+        SDL_SetWindowTitle(w, "Стройлик");
+        SDL_SetWindowMinimumSize(w, MinWindowWidth, MinWindowHeight);
+        SDL_SetWindowResizable(w, SDL_TRUE);
+        SDL_SetWindowSize(w, windowWidth_, windowHeight_);
+        SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    fullscreen_ = !fullscreen;   // so that SetFullscreen acts
+    SetFullscreen(fullscreen);
+    SetRelativeMouse(options_.relativeMouse);
+}
+
+void Window::SetFullscreen(bool on) {
+    if (on == fullscreen_) return;
+    fullscreen_ = on;
     if (!window_) return;
     SDL_Window* w = Sdl(window_);
-    // The dialog's caption names the settings step; the game itself is just the game.
-    SDL_SetWindowTitle(w, "Стройлик");
-    if (options_.windowed) {
-        SDL_SetWindowAlwaysOnTop(w, SDL_FALSE);
-        SDL_SetWindowSize(w, backBufferWidth, backBufferHeight);
-        SDL_SetWindowPosition(w, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-        SDL_SetWindowResizable(w, SDL_TRUE);
-    } else {
+    if (on) {
         SDL_SetWindowBordered(w, SDL_FALSE);
         SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowFullscreen(w, 0);
+        SDL_SetWindowBordered(w, SDL_TRUE);
+        SDL_SetWindowSize(w, windowWidth_, windowHeight_);
     }
-    SetRelativeMouse(true);
+}
+
+PointerSpace Window::CurrentPointerSpace() const {
+    PointerSpace space;
+    if (window_) {
+        SDL_GetWindowSize(Sdl(window_), &space.windowWidth, &space.windowHeight);
+        SDL_GL_GetDrawableSize(Sdl(window_), &space.drawableWidth, &space.drawableHeight);
+    }
+    space.pictureWidth = pictureWidth_;
+    space.pictureHeight = pictureHeight_;
+    return space;
+}
+
+void Window::PointerAt(double windowX, double windowY) {
+    double x = 0, y = 0;
+    const PointerSpace space = CurrentPointerSpace();
+    if (!PointerToPicture(space, windowX, windowY, x, y)) return;
+    InputSource::Get().SetPointer(x, y);
+    // The game draws its own cursor over the picture; over the bars the system's shows.
+    const bool overPicture = x >= 0 && y >= 0 && x < pictureWidth_ && y < pictureHeight_;
+    if (overPicture == systemCursorShown_) SetSystemCursorVisible(!overPicture);
+}
+
+void Window::FingerEvent(const void* sdlEvent) {
+    const SDL_TouchFingerEvent& f = static_cast<const SDL_Event*>(sdlEvent)->tfinger;
+    const bool down = f.type == SDL_FINGERDOWN, up = f.type == SDL_FINGERUP;
+    // One finger is the mouse; the others are ignored until it lifts.
+    if (down && activeFinger_ < 0) activeFinger_ = f.fingerId;
+    if (activeFinger_ != f.fingerId) return;
+    int ww = 0, wh = 0;
+    if (window_) SDL_GetWindowSize(Sdl(window_), &ww, &wh);
+    PointerAt(double(f.x) * ww, double(f.y) * wh);
+    if (down) InputSource::Get().SetButton(0, true);
+    if (up) {
+        InputSource::Get().SetButton(0, false);
+        activeFinger_ = -1;
+    }
 }
 
 void Window::RequestClose() {
@@ -185,12 +247,27 @@ bool Window::PumpEvents(const WindowHandlers& handlers) {
                     case SDL_WINDOWEVENT_FOCUS_GAINED: Dispatch(Event::FocusGained, handlers); break;
                     case SDL_WINDOWEVENT_MINIMIZED: Dispatch(Event::Minimized, handlers); break;
                     case SDL_WINDOWEVENT_RESTORED: Dispatch(Event::Restored, handlers); break;
+                    case SDL_WINDOWEVENT_SIZE_CHANGED:
+                        if (gameMode_ && !fullscreen_ && !minimized_ &&
+                            !(SDL_GetWindowFlags(Sdl(window_)) & SDL_WINDOW_MAXIMIZED) &&
+                            e.window.data1 >= MinWindowWidth && e.window.data2 >= MinWindowHeight) {
+                            windowWidth_ = e.window.data1;
+                            windowHeight_ = e.window.data2;
+                            if (handlers.onResized) handlers.onResized(windowWidth_, windowHeight_);
+                        }
+                        break;
                     default: break;
                 }
                 break;
+            case SDL_FINGERDOWN:
+            case SDL_FINGERMOTION:
+            case SDL_FINGERUP:
+                if (gameMode_ && !options_.relativeMouse) FingerEvent(&e);
+                break;
             case SDL_MOUSEMOTION:
                 if (gameMode_) {
-                    input.AddMotion(e.motion.xrel, e.motion.yrel);
+                    if (options_.relativeMouse) input.AddMotion(e.motion.xrel, e.motion.yrel);
+                    else if (e.motion.which != SDL_TOUCH_MOUSEID) PointerAt(e.motion.x, e.motion.y);
                 } else if (dialogSink_) {
                     DialogEvent d;
                     d.kind = DialogEvent::MouseMove;
@@ -205,7 +282,12 @@ bool Window::PumpEvents(const WindowHandlers& handlers) {
                 int index = e.button.button == SDL_BUTTON_LEFT ? 0 : e.button.button == SDL_BUTTON_RIGHT ? 1 : -1;
                 if (index < 0) break;
                 if (gameMode_) {
-                    input.SetButton(index, down);
+                    if (options_.relativeMouse) {
+                        input.SetButton(index, down);
+                    } else if (e.button.which != SDL_TOUCH_MOUSEID) {   // fingers come as fingers
+                        PointerAt(e.button.x, e.button.y);
+                        input.SetButton(index, down);
+                    }
                 } else if (dialogSink_) {
                     DialogEvent d;
                     d.kind = down ? DialogEvent::MouseDown : DialogEvent::MouseUp;
@@ -251,6 +333,7 @@ void Window::Restore() {
 }
 
 void Window::SetSystemCursorVisible(bool visible) {
+    systemCursorShown_ = visible;
     if (sdlStarted_) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 

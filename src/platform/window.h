@@ -1,14 +1,18 @@
 #pragma once
 // The one program window: first the small settings dialog, then the game, full screen or
 // windowed. Owns the OpenGL context every device draws with.
+#include <cstdint>
 #include <functional>
 #include <string>
+
+#include "platform/letterbox.h"
 
 namespace plat {
 
 struct WindowOptions {
     bool headless = false;    // offscreen video driver, message boxes go to stderr
     bool windowed = false;    // game in a window instead of full screen
+    bool relativeMouse = false;   // raw motion, pointer held; otherwise the pointer's position
 };
 
 struct WindowHandlers {
@@ -16,6 +20,7 @@ struct WindowHandlers {
     std::function<void()> onMinimize;
     std::function<void()> onRestore;
     std::function<void()> onClose;
+    std::function<void(int, int)> onResized;   // the game window's new size, when not full screen
 };
 
 class Window {
@@ -27,9 +32,19 @@ public:
 
     // Opens the dialog window (client size w x h, caption, centred, on top).
     bool Create(const WindowOptions& options, int width, int height, const std::string& caption, std::string& error);
-    // Turns the window into the game: borderless full screen (or a window of the back-buffer size).
-    void EnterGameMode(int backBufferWidth, int backBufferHeight);
+    // Turns the window into the game, full screen or a resizable window of the given size
+    // (0 x 0: the back buffer's size). The pointer maps into a picture of the back buffer's size.
+    void EnterGameMode(int backBufferWidth, int backBufferHeight, bool fullscreen, int windowWidth = 0,
+                       int windowHeight = 0);
     bool inGameMode() const { return gameMode_; }
+    // Full screen or back to the window, keeping the GL context and everything drawn with it.
+    void SetFullscreen(bool on);
+    bool fullscreen() const { return fullscreen_; }
+    // Size of the game window when not full screen (window units).
+    void WindowSize(int& w, int& h) const {
+        w = windowWidth_;
+        h = windowHeight_;
+    }
 
     // Handles pending events: input goes to InputSource, window events to the handlers.
     // Returns false once the window is closed.
@@ -41,6 +56,8 @@ public:
     // here, and scripted runs inject them to act out task switches.
     enum class Event { FocusLost, FocusGained, Minimized, Restored, Close };
     void Dispatch(Event event, const WindowHandlers& handlers);
+    // Where the pointer is mapped to: the window, its drawable and the picture, now.
+    PointerSpace CurrentPointerSpace() const;
     bool minimized() const { return minimized_; }
     // Queues the close request a window manager sends (Alt+F4, the title bar's cross); the
     // next PumpEvents delivers it to onClose like a real one.
@@ -80,6 +97,13 @@ private:
     void* window_ = nullptr;      // SDL_Window*
     void* glContext_ = nullptr;   // SDL_GLContext
     bool gameMode_ = false;
+    bool fullscreen_ = false;
+    int windowWidth_ = 0, windowHeight_ = 0;
+    int pictureWidth_ = 0, pictureHeight_ = 0;
+    bool systemCursorShown_ = true;
+    int64_t activeFinger_ = -1;    // the one finger that drives the cursor (-1: none)
+    void PointerAt(double windowX, double windowY);
+    void FingerEvent(const void* sdlEvent);
     bool closed_ = false;
     bool minimized_ = false;
     bool sdlStarted_ = false;

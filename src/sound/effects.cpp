@@ -13,6 +13,7 @@
 #include "core/paths.h"
 #include "render/graphics.h"
 #include "sound/sound.h"
+#include "sound/sound_switches.h"
 #include "sound/wav_data.h"
 
 std::unique_ptr<plat::SoundDevice> FDSound;
@@ -34,6 +35,7 @@ void InitSound() {
     CreatePrimaryBuffer();
     for (int slot = 0; slot < SoundSlotCount; ++slot)
         CreateSlotBuffer(FSoundBuffers[slot], 44100, SoundSlotSeconds[slot], true, 16);
+    ApplySoundSwitches();   // the player's music and effects switches from the settings
 }
 
 void CreatePrimaryBuffer() {
