@@ -55,7 +55,7 @@ frames 2
 SCRIPT
 # A tiny fixed step keeps the intro running until the click ends it.
 (cd "$work" && exec timeout 600 "$game_exe" --start --windowed --resolution 1024x768 --no-vsync --fixed-step 1 \
-  --script script.txt) >"$work/game.log" 2>&1 &
+  --script script.txt --data "$work" --user-dir "$work") >"$work/game.log" 2>&1 &
 game=$!
 pids+=($game)
 
@@ -82,7 +82,7 @@ wait "$game" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "the game failed ($status):"; cat "$work/game.log"; exit 1
 fi
-settings="$work/config/stroylik/settings.ini"
+settings="$work/settings.ini"
 grep -q '^fullscreen = no' "$settings" || { echo "the window mode was not remembered:"; cat "$settings"; exit 1; }
 # Back from full screen, the window has its own size again, and that is what is remembered.
 if grep -q '^window = ' "$settings" && ! grep -q '^window = 1024x768' "$settings"; then

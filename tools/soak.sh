@@ -89,7 +89,7 @@ BEGIN {
 
 cd "$work"
 start_s=$(date +%s)
-"$build/stroylik" --headless --start --no-vsync --fixed-step 16 --script soak.txt > out.txt 2> err.txt &
+"$build/stroylik" --headless --start --no-vsync --fixed-step 16 --script soak.txt --data . --user-dir . > out.txt 2> err.txt &
 pid=$!
 rss_start="" rss_end="" hwm=""
 sample() {
