@@ -42,18 +42,23 @@ std::string BuildSection(const std::string& json) {
     return from == std::string::npos || to == std::string::npos ? "" : json.substr(from, to - from);
 }
 
-TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
-    GameRunner runner;
+// Drag lines that build the sample of one level of the runner's folder, loaded in-process.
+std::string LevelBuildLines(const GameRunner& runner, int level) {
     FillFigureTables();
     g_levelPathPrefix = runner.Path("levels/k1/level");
-    g_currentLevel = 1;
+    g_currentLevel = level;
     loadlevels();
-    const std::string level1 = BuildLines();
-    g_currentLevel = 2;
-    loadlevels();
+    return BuildLines();
+}
+
+// The first of those drags only: one figure on the board.
+std::string FirstDrag(const std::string& lines) { return lines.substr(0, lines.find("frames 2\n") + 9); }
+
+TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
+    GameRunner runner;
+    const std::string level1 = LevelBuildLines(runner, 1);
     // Level 2: only its first figure, so the board has something to restore.
-    std::string level2 = BuildLines();
-    level2 = level2.substr(0, level2.find("frames 2\n") + 9);
+    const std::string level2 = FirstDrag(LevelBuildLines(runner, 2));
 
     const std::string script = "frames 3\nclick\nmove 380 320\nclick\nmove 500 220\nclick\n"
                                "expect g_screenState 1\nexpect g_currentLevel 1\nframes 40\n" +
@@ -100,12 +105,7 @@ TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
 // position exactly as the back button does, so "continue" brings the work back.
 TEST(Box1ScriptTest, ClosingTheWindowDuringALevelSavesIt) {
     GameRunner runner;
-    FillFigureTables();
-    g_levelPathPrefix = runner.Path("levels/k1/level");
-    g_currentLevel = 1;
-    loadlevels();
-    std::string firstFigure = BuildLines();
-    firstFigure = firstFigure.substr(0, firstFigure.find("frames 2\n") + 9);
+    const std::string firstFigure = FirstDrag(LevelBuildLines(runner, 1));
     const std::string play = "frames 3\nclick\nmove 380 320\nclick\nmove 500 220\nclick\nexpect g_screenState 1\n"
                              "frames 2\n" + firstFigure + "dump before.json\nclose\nframes 5\n";
     GameRun run = runner.Run(play, {"--fixed-step", "20"});

@@ -48,8 +48,10 @@ bool ParseCount(const std::string& text, long& value) {
 
 }  // namespace
 
-void LoadSurfacesIni(const std::string& path) {
-    std::ifstream in(GamePath(path));
+void LoadSurfacesIni(const std::string& name) {
+    // Messages name the file where it was looked for, so a wrong data folder is plain to see.
+    const std::string path = GamePath(name);
+    std::ifstream in(path);
     if (!in) ThrowFileError(path, 0, "cannot open the texture list");
     const std::string first = ReadLine(in);
     long count = 0;

@@ -1,0 +1,32 @@
+// The window as a desktop sees it: its title once the game runs, and the close request.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/window.h"
+
+namespace {
+
+TEST(WindowTest, GameTitleAndTheCloseRequestReachTheHandler) {
+    plat::Window window;
+    std::string error;
+    plat::WindowOptions options;
+    options.headless = true;   // full screen, as a player gets it by default
+    ASSERT_TRUE(window.Create(options, 418, 179, "Стройлик (Настройка)", error)) << error;
+    auto* sdl = static_cast<SDL_Window*>(window.sdlWindow());
+    EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Стройлик (Настройка)");
+    window.EnterGameMode(800, 600);
+    EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Стройлик");
+
+    int closes = 0;
+    plat::WindowHandlers handlers;
+    handlers.onClose = [&] { ++closes; };
+    window.PumpEvents(handlers);
+    EXPECT_EQ(closes, 0);
+    window.RequestClose();
+    window.PumpEvents(handlers);
+    EXPECT_EQ(closes, 1);
+}
+
+}  // namespace
