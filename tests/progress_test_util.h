@@ -81,4 +81,19 @@ inline void LetAFigureFly(GameDriver& game, int fromX, int fromY) {
     ASSERT_EQ(g_returning, 1);
 }
 
+// A palette origin of either box with a limited count (1..254), or false.
+template <int Rows, int Cols>
+bool FindCountedFigure(const CellRef (&cells)[Rows][Cols], const int32_t (&counts)[Rows][Cols], int& row, int& col) {
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c) {
+            const CellRef& cell = cells[r][c];
+            if (cell.figure > 0 && cell.originCol == c && cell.originRow == r && counts[r][c] > 0 && counts[r][c] < 255) {
+                row = r;
+                col = c;
+                return true;
+            }
+        }
+    return false;
+}
+
 }  // namespace progresstest

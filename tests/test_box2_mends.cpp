@@ -8,31 +8,13 @@
 
 using namespace progresstest;
 
-namespace {
-
-bool FindCountedFigure2(int& row, int& col) {
-    for (int r = 0; r < PaletteRows; ++r)
-        for (int c = 0; c < PaletteCols; ++c) {
-            const CellRef& cell = g_paletteCells[r][c];
-            const int32_t count = g_paletteCounts[r][c];
-            if (cell.figure > 0 && cell.originCol == c && cell.originRow == r && count > 0 && count < UnlimitedCount) {
-                row = r;
-                col = c;
-                return true;
-            }
-        }
-    return false;
-}
-
-}  // namespace
-
 TEST(Box2ProgressMends, AFigureFlyingHomeWhenBox2MovesOnIsSavedAtHome) {
     GameDriver game;
     ASSERT_EQ(EnterBox(game, 2, false), "");
     ASSERT_EQ(g_screenState, ScreenBox2);
     game.Frame();
     int row = 0, col = 0;
-    ASSERT_TRUE(FindCountedFigure2(row, col));
+    ASSERT_TRUE(FindCountedFigure(g_paletteCells, g_paletteCounts, row, col));
     const int32_t figure = g_paletteIds[row][col];
     const int32_t count = g_paletteCounts[row][col];
     ASSERT_NO_FATAL_FAILURE(LetAFigureFly(game, PaletteLeft2 + 16 * col + 8, PaletteTop2 + 16 * row + 8));

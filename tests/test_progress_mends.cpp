@@ -10,32 +10,13 @@
 
 using namespace progresstest;
 
-namespace {
-
-// A box 1 palette origin with a limited count, or false.
-bool FindCountedFigure1(int& row, int& col) {
-    for (int i = 0; i < PaletteRows; ++i)
-        for (int j = 0; j < PaletteCols; ++j) {
-            const CellRef& cell = g_box1PaletteCells[i][j];
-            const int32_t count = g_box1PaletteCounts[i][j];
-            if (cell.figure > 0 && cell.originCol == j && cell.originRow == i && count > 0 && count < UnlimitedCount) {
-                row = i;
-                col = j;
-                return true;
-            }
-        }
-    return false;
-}
-
-}  // namespace
-
 TEST(ProgressMends, AFigureFlyingHomeWhenBox1IsLeftIsSavedAtHome) {
     GameDriver game;
     ASSERT_EQ(EnterBox(game, 1, false), "");
     ASSERT_EQ(g_screenState, ScreenBox1);
     game.Frame();
     int row = 0, col = 0;
-    ASSERT_TRUE(FindCountedFigure1(row, col));
+    ASSERT_TRUE(FindCountedFigure(g_box1PaletteCells, g_box1PaletteCounts, row, col));
     const int32_t figure = g_box1PaletteIds[row][col];
     const int32_t count = g_box1PaletteCounts[row][col];
     ASSERT_NO_FATAL_FAILURE(LetAFigureFly(game, PaletteLeft + 32 * col + 16, PaletteTop + 32 * row + 16));

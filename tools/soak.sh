@@ -9,6 +9,7 @@
 # folder (script, state dumps, memory samples "rss.txt": seconds, VmRSS, VmHWM) for a look
 # afterwards. Run it niced on a shared machine: nice -n 10 tools/soak.sh. Stopped with Ctrl+C
 # or kill, it ends the game and reports up to the last progress dump (every 5,000 frames).
+# The same walk in-process (recorder graphics, much faster): the test Soak.* in README.
 set -euo pipefail
 
 frames_wanted="${1:-200000}"

@@ -1,7 +1,9 @@
 // The fatal-error log: one line in "Debug.txt", then the window goes away.
 #include "core/error_log.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "core/game_error.h"
 #include "core/paths.h"
@@ -146,11 +148,13 @@ void WriteErrorLog(int32_t code, const std::string& message) {
     const std::string line = ErrorLogLine(code, message);
     const std::string path = UserPath("Debug.txt");
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) ThrowFileError(path, 0, "cannot be created");
+    if (!f) ThrowFileError(path, 0, std::string("cannot be created: ") + std::strerror(errno));
     const std::string text = line + "\r\n";
     const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    const int writeError = written ? 0 : errno;
     const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) ThrowFileError(path, 0, "cannot be written");
+    if (!written || !closed)
+        ThrowFileError(path, 0, std::string("cannot be written: ") + std::strerror(written ? errno : writeError));
     // The window goes: it is closed and destroyed, which releases every device object.
     if (g_fatalWindowClose) g_fatalWindowClose();
     throw FatalErrorExit{line};
