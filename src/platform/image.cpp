@@ -1,6 +1,7 @@
 // Picture decoding: PNG through stb_image, DDS by hand (the mask and figure sheets are DDS).
 // Every size read from a file is checked against the bytes actually present before use.
 #include "platform/image.h"
+#include "platform/png_chunks.h"
 
 #include <stb_image.h>
 
@@ -236,6 +237,11 @@ bool LoadImageFile(const std::string& path, Image& out, std::string& error) {
     }
     if (bytes.empty() || bytes.size() > size_t(INT32_MAX)) {
         error = path + ": empty or oversized picture file";
+        return false;
+    }
+    std::string why;
+    if (!PngChunksFit(bytes.data(), bytes.size(), why)) {
+        error = path + ": " + why;
         return false;
     }
     int w = 0, h = 0, channels = 0;
