@@ -2,6 +2,7 @@
 // Every size read from a file is checked against the bytes actually present before use, and
 // the header of a file is checked before any of it is decoded.
 #include "platform/image.h"
+#include "platform/png_chunks.h"
 
 #include <stb_image.h>
 
@@ -179,6 +180,11 @@ bool DecodeCompressed(const uint8_t* data, size_t size, const DdsInfo& info, Ima
 
 bool DecodePng(const std::string& path, const std::vector<uint8_t>& bytes, const PictureHeader& header, Image& out,
                std::string& error) {
+    std::string why;
+    if (!PngChunksFit(bytes.data(), bytes.size(), why)) {
+        error = path + ": " + why;
+        return false;
+    }
     int w = 0, h = 0, channels = 0;
     stbi_uc* rgba = stbi_load_from_memory(bytes.data(), int(bytes.size()), &w, &h, &channels, 4);
     if (rgba == nullptr) {

@@ -25,8 +25,15 @@ if [ ${#targets[@]} -eq 0 ]; then
   for bin in "$build"/tests/fuzz/fuzz_*; do [ -x "$bin" ] && targets+=("${bin##*/fuzz_}"); done
 fi
 
-# Target-specific limits: a box 2 save is about 3 MB and each of its inputs takes long.
-max_len_of() { case "$1" in box2_save) echo 4000000 ;; model) echo 1048576 ;; *) echo 0 ;; esac; }
+# Input size limits: a box 2 save is about 3 MB and each of its inputs takes long. Long runs
+# keep the other inputs small, where the fuzzer runs fast (the big picture, sound and model
+# seeds are then cut; the small seeds keep their structure whole). Brief runs take every seed whole.
+max_len_of() {
+  case "$1" in
+    box2_save) echo 4000000 ;;
+    *) if [ $brief = 1 ]; then echo 1048576; else echo 65536; fi ;;
+  esac
+}
 brief_runs_of() { case "$1" in box2_save) echo 100 ;; model) echo 1000 ;; *) echo 3000 ;; esac; }
 
 # Any one allocation past 512 MB is a finding: no file of the game needs that much.
@@ -36,7 +43,7 @@ run_one() {
   local name="$1" bin="$build/tests/fuzz/fuzz_$1" seeds="$build/fuzz-seeds/$1"
   local len; len=$(max_len_of "$name")
   local opts=("${common[@]}")
-  [ "$len" != 0 ] && opts+=(-max_len="$len")
+  opts+=(-max_len="$len")
   if [ $brief = 1 ]; then
     local work; work=$(mktemp -d)
     "$bin" "${opts[@]}" -runs="$(brief_runs_of "$name")" -seed=1 -artifact_prefix="$work/" "$work" "$seeds"

@@ -4,8 +4,8 @@
 #include "core/game_state.h"
 #include "fuzz_support.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    EnterScratchFolder();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    EnterScratchFolder(argc, argv);
     g_levelPathPrefix = "./level";
     return 0;
 }

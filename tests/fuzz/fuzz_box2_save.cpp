@@ -5,8 +5,8 @@
 #include "core/game_state.h"
 #include "fuzz_support.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    EnterScratchFolder();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    EnterScratchFolder(argc, argv);
     CopyGameFile("levels/k2/level1.ini", "level1.ini");
     g_levelPathPrefix = "./level";
     g_currentLevel = 1;

@@ -2,8 +2,8 @@
 #include "render/model_store.h"
 #include "fuzz_support.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    EnterScratchFolder();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    EnterScratchFolder(argc, argv);
     return 0;
 }
 

@@ -12,8 +12,8 @@ bool Same(const Settings& a, const Settings& b) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    EnterScratchFolder();
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    EnterScratchFolder(argc, argv);
     return 0;
 }
 

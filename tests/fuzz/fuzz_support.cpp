@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -22,8 +23,13 @@ void RemoveScratch() {
 
 }  // namespace
 
-void EnterScratchFolder() {
+void EnterScratchFolder(int* argc, char*** argv) {
     std::error_code ec;
+    for (int i = 1; i < *argc; ++i) {
+        if ((*argv)[i][0] == '-') continue;
+        // Kept for the life of the process, as libFuzzer reads the arguments after this.
+        (*argv)[i] = strdup(std::filesystem::absolute((*argv)[i]).c_str());
+    }
     // Every input is written once: memory-backed files keep that cheap.
     const std::string base = std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : "/tmp";
     std::string pattern = base + "/stroylik_fuzz_XXXXXX";

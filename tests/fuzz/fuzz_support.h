@@ -9,8 +9,10 @@
 #include "core/game_error.h"
 
 // Makes a fresh scratch folder (under /dev/shm when there is one) and makes it the working
-// directory; the folder is removed when the process exits normally.
-void EnterScratchFolder();
+// directory; the folder is removed when the process exits normally. File and folder names on
+// the command line (inputs to replay, corpus folders) are made absolute first, so they still
+// name the same files from there.
+void EnterScratchFolder(int* argc, char*** argv);
 
 // Writes the bytes to `path` (relative to the scratch folder), making missing folders.
 void WriteInput(const std::string& path, const uint8_t* data, size_t size);
