@@ -2,10 +2,13 @@
 // difficulty measure and curve check notice what they should.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "level_art.h"
 #include "level_metrics.h"
+#include "platform/image.h"
 
 namespace {
 
@@ -66,4 +69,30 @@ TEST(LevelMeasure, CurveBreaksAreFound) {
     EXPECT_EQ(gen::CurveBreaks({2, 2, 2, 2, 7, 4, 5, 5, 5, 5}).size(), 1u);
     // A short last block counts by its average.
     EXPECT_EQ(gen::CurveBreaks({3, 3, 3, 3, 3, 2.5}).size(), 1u);
+}
+
+// The build's contact sheets: one tile a level, eight to a row, each holding a picture.
+TEST(LevelContactSheet, EveryOrdinaryLevelHasItsTile) {
+    constexpr int TileWidth = 256, TileHeight = 236, PerRow = 8, Ordinary = 59;
+    for (const char* name : {"levels-box1.png", "levels-box2.png"}) {
+        plat::Image sheet;
+        std::string error;
+        ASSERT_TRUE(plat::LoadImageFile(std::string(STROYLIK_GAME_DIR) + "/../" + name, sheet, error)) << error;
+        ASSERT_EQ(sheet.width, PerRow * TileWidth) << name;
+        ASSERT_EQ(sheet.height, (Ordinary + PerRow - 1) / PerRow * TileHeight) << name;
+        for (int tile = 0; tile < PerRow * (sheet.height / TileHeight); ++tile) {
+            // Count coloured pixels below the label: figures are saturated, the tile is white
+            // and the field behind the picture a pale cream.
+            int coloured = 0;
+            const int left = tile % PerRow * TileWidth, top = tile / PerRow * TileHeight + 40;
+            for (int y = top; y < top + TileHeight - 48; ++y)
+                for (int x = left; x < left + TileWidth; ++x) {
+                    const uint32_t p = sheet.pixels[static_cast<size_t>(y) * sheet.width + x];
+                    const int r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+                    if (std::max({r, g, b}) - std::min({r, g, b}) > 80) ++coloured;
+                }
+            if (tile < Ordinary) EXPECT_GT(coloured, 200) << name << " tile " << tile + 1 << " shows no picture";
+            else EXPECT_EQ(coloured, 0) << name << " has a tile beyond the ordinary levels";
+        }
+    }
 }

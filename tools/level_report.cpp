@@ -43,7 +43,9 @@ void DrawScaled(Canvas& sheet, const plat::Image& src, const SourceRect& from, f
     const int x1 = static_cast<int>(x + from.w * scale), y1 = static_cast<int>(y + from.h * scale);
     for (int ty = y0; ty < y1; ++ty)
         for (int tx = x0; tx < x1; ++tx) {
-            const int sx0 = from.x + static_cast<int>((tx - x) / scale), sy0 = from.y + static_cast<int>((ty - y) / scale);
+            // The first target column and row may start a fraction before the picture.
+            const int sx0 = from.x + std::max(0, static_cast<int>((tx - x) / scale));
+            const int sy0 = from.y + std::max(0, static_cast<int>((ty - y) / scale));
             const int sx1 = std::max(sx0 + 1, from.x + static_cast<int>((tx + 1 - x) / scale));
             const int sy1 = std::max(sy0 + 1, from.y + static_cast<int>((ty + 1 - y) / scale));
             RGBA sum;
