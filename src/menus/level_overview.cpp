@@ -200,5 +200,5 @@ void DumpLevelOverview(StateDump& dump) {
     if (shown)
         for (int level = 1; level <= OverviewLevelCount(); ++level) states += char('0' + OverviewTileState(level));
     dump.SetString("levelOverviewStates", states);
-    dump.SetInt("g_overviewHotLevel", g_overviewHotLevel);
+    dump.SetInt("g_overviewHotLevel", shown ? g_overviewHotLevel : 0);
 }
