@@ -79,13 +79,34 @@ std::vector<LevelThumb> ReadThumbs(int box, int count, Problems& problems) {
     return thumbs;
 }
 
-plat::Image ReadFigureSheet(int box, Problems& problems) {
-    plat::Image sheet;
+// The decoded figure sheet of a box, kept while its file stays the same: decoding it costs
+// more than drawing all the small pictures.
+struct KeptSheet {
+    std::filesystem::path file;
+    std::filesystem::file_time_type written;
+    plat::Image image;
+};
+
+const plat::Image& ReadFigureSheet(int box, Problems& problems) {
+    static KeptSheet kept[2];
+    static const plat::Image none;
     const size_t entry = box == 1 ? SurfaceBox1Figures : SurfaceBox2Figures;
-    if (entry >= g_surfaces.size()) return sheet;
+    if (entry >= g_surfaces.size()) return none;
+    KeptSheet& sheet = kept[box == 1 ? 0 : 1];
+    std::error_code ec;
+    const std::filesystem::path file = std::filesystem::canonical(g_surfaces[entry].fileName, ec);
+    const auto written = std::filesystem::last_write_time(file, ec);
+    if (!ec && file == sheet.file && written == sheet.written) return sheet.image;
+    sheet = KeptSheet{};
     std::string error;
-    if (!plat::LoadImageFile(g_surfaces[entry].fileName, sheet, error)) problems.Add(error);
-    return sheet;
+    if (!plat::LoadImageFile(g_surfaces[entry].fileName, sheet.image, error)) {
+        problems.Add(error);
+        sheet.image = plat::Image{};
+    } else if (!ec) {
+        sheet.file = file;
+        sheet.written = written;
+    }
+    return sheet.image;
 }
 
 }  // namespace
@@ -95,7 +116,7 @@ void OpenLevelOverview(int box, int32_t solved) {
     const int count = CountLevels(box);
     if (count == 0) problems.Add(LevelFile(box, 1) + ": the box has no levels (the file is missing)");
     const std::vector<LevelThumb> thumbs = ReadThumbs(box, count, problems);
-    const plat::Image sheet = ReadFigureSheet(box, problems);
+    const plat::Image& sheet = ReadFigureSheet(box, problems);
 
     g_overview = Overview{};
     g_overview.box = box;
@@ -179,5 +200,5 @@ void DumpLevelOverview(StateDump& dump) {
     if (shown)
         for (int level = 1; level <= OverviewLevelCount(); ++level) states += char('0' + OverviewTileState(level));
     dump.SetString("levelOverviewStates", states);
-    dump.SetInt("g_overviewHotLevel", g_overviewHotLevel);
+    dump.SetInt("g_overviewHotLevel", shown ? g_overviewHotLevel : 0);
 }

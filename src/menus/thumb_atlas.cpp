@@ -43,6 +43,10 @@ Box Bounds(const LevelThumb& thumb, const plat::Image& sheet) {
 void BlendOver(Premul& dst, uint32_t argb) {
     const uint32_t a = argb >> 24;
     if (a == 0) return;
+    if (a == 255) {   // most texels of a figure: no mixing needed
+        dst = Premul{255, (argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF};
+        return;
+    }
     const uint32_t keep = 255 - a;
     dst.a = a + dst.a * keep / 255;
     dst.r = ((argb >> 16) & 0xFF) * a / 255 + dst.r * keep / 255;
@@ -58,14 +62,16 @@ void DrawPiece(Canvas& canvas, const ThumbPiece& p, const plat::Image& sheet, do
     const int x0 = std::max(0, static_cast<int>(left)), y0 = std::max(0, static_cast<int>(top));
     const int x1 = std::min(canvas.width, static_cast<int>(left + w * scale + 1));
     const int y1 = std::min(canvas.height, static_cast<int>(top + h * scale + 1));
+    // The source column of every canvas column, worked out once for the piece.
+    std::vector<int> columns;
+    for (int cx = x0; cx < x1; ++cx) columns.push_back(static_cast<int>((cx + 0.5 - left) / scale));
     for (int cy = y0; cy < y1; ++cy) {
         const int sy = static_cast<int>((cy + 0.5 - top) / scale);
         if (sy < 0 || sy >= h) continue;
         const uint32_t* row = &sheet.pixels[static_cast<size_t>(p.source.y1 + sy) * sheet.width + p.source.x1];
-        for (int cx = x0; cx < x1; ++cx) {
-            const int sx = static_cast<int>((cx + 0.5 - left) / scale);
-            if (sx >= 0 && sx < w) BlendOver(canvas.pixels[static_cast<size_t>(cy) * canvas.width + cx], row[sx]);
-        }
+        Premul* out = &canvas.pixels[static_cast<size_t>(cy) * canvas.width + x0];
+        for (int i = 0; i < x1 - x0; ++i)
+            if (columns[i] >= 0 && columns[i] < w) BlendOver(out[i], row[columns[i]]);
     }
 }
 
