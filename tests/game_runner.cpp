@@ -33,13 +33,15 @@ GameRunner::~GameRunner() {
     fs::remove_all(dir_, ec);
 }
 
-GameRun GameRunner::Run(const std::string& script, const std::vector<std::string>& extraArgs) {
+GameRun GameRunner::Run(const std::string& script, const std::vector<std::string>& extraArgs,
+                        const std::string& environment, bool start) {
     {
         std::ofstream out(Path("script.txt"), std::ios::binary);
         out << script;
     }
-    std::string command = "cd '" + dir_ + "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy timeout 300 '" +
-                          std::string(STROYLIK_GAME_EXE) + "' --headless --start --script script.txt";
+    std::string command = "cd '" + dir_ + "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " + environment +
+                          " timeout 300 '" + std::string(STROYLIK_GAME_EXE) + "' --headless" +
+                          (start ? " --start" : "") + " --script script.txt";
     for (const std::string& a : extraArgs) command += " '" + a + "'";
     command += " > stdout.txt 2> stderr.txt";
     GameRun run;
