@@ -9,6 +9,7 @@
 #include "platform/sprite.h"
 
 #include <bit>
+#include <cmath>
 #include <cstddef>
 #include <string>
 
@@ -57,6 +58,16 @@ std::string WithSwizzle(const char* source) {
 }
 
 const char* const AttributeNames[] = {"a_pos", "a_uv", "a_color"};
+
+// A span shorter than a pixel becomes the whole pixel its centre lies in; returns the share
+// of that pixel the span covered (1 for spans of a pixel or more, which stay as they are).
+float WidenToPixel(float& start, float& length) {
+    const float size = std::fabs(length);
+    if (size >= 1.0f) return 1.0f;
+    start = std::floor(start + length * 0.5f);
+    length = 1.0f;
+    return size;
+}
 
 // The GL state a flush changes and restores.
 struct SavedSpriteState {
@@ -182,6 +193,21 @@ HRESULT Sprite::Draw(const Texture* texture, const Rect* src, const Vec3* center
     const float invH = 1.0f / float(texture->height() > 0 ? texture->height() : 1);
     const float u0 = float(r.left) * invW, u1 = float(r.right) * invW;
     const float v0 = float(r.top) * invH, v1 = float(r.bottom) * invH;
+    if (dxY == 0.0f && dyX == 0.0f && (std::fabs(dxX) < 1.0f || std::fabs(dyY) < 1.0f)) {
+        // Single-sampled, a quad thinner than a pixel may miss every pixel centre and vanish
+        // (the one-texel grid dots and outlines below 1280 x 1024). It is widened to the pixel
+        // its centre lies in, its alpha scaled by the share of that pixel it really covers,
+        // which is what multisampling showed.
+        float x = x0, y = y0, qw = dxX, qh = dyY;
+        const float cover = WidenToPixel(x, qw) * WidenToPixel(y, qh);
+        const uint32_t alpha = uint32_t(float(color >> 24) * cover + 0.5f);
+        const uint32_t c = (color & 0x00FFFFFFu) | alpha << 24;
+        vertices_.push_back(Vertex{x, y, u0, v0, c});
+        vertices_.push_back(Vertex{x + qw, y, u1, v0, c});
+        vertices_.push_back(Vertex{x + qw, y + qh, u1, v1, c});
+        vertices_.push_back(Vertex{x, y + qh, u0, v1, c});
+        return S_OK;
+    }
     vertices_.push_back(Vertex{x0, y0, u0, v0, color});
     vertices_.push_back(Vertex{x0 + dxX, y0 + dxY, u1, v0, color});
     vertices_.push_back(Vertex{x0 + dxX + dyX, y0 + dxY + dyY, u1, v1, color});
