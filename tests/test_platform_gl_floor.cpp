@@ -82,4 +82,36 @@ TEST_F(GlFloor, WithoutFramebufferObjectsTheGameDrawsIntoTheWindow) {
     EXPECT_EQ(pixels[size_t(90) * 160 + 120], 0xFF0000FFu);   // the cleared background
 }
 
+TEST_F(GlFloor, AQuadThinnerThanAPixelShowsAsItsShareOfThatPixel) {
+    plat::PresentParams p;
+    p.width = 64;
+    p.height = 64;
+    p.vsync = false;
+    std::unique_ptr<plat::Device> device;
+    std::unique_ptr<plat::Sprite> sprite;
+    ASSERT_EQ(plat::Device::Create(*window_, p, device), plat::S_OK);
+    ASSERT_EQ(plat::Sprite::Create(device.get(), sprite), plat::S_OK);
+    plat::Image img;
+    img.width = img.height = 2;
+    img.pixels.assign(4, 0xFFFFFFFF);
+    auto white = plat::Texture::FromImage(img, false);
+
+    ASSERT_EQ(device->BeginScene(), plat::S_OK);
+    device->Clear(0xFF000000);
+    sprite->SetTransform(plat::MatrixScaling(0.5f, 0.25f, 1));
+    sprite->Begin(plat::SPRITE_ALPHABLEND);
+    const plat::Rect texel{0, 0, 1, 1};
+    const plat::Vec3 pos{20.5f, 40.5f, 0};   // pixels x 10.25 .. 10.75, y 10.125 .. 10.375
+    sprite->Draw(white.get(), &texel, nullptr, &pos, 0xFFFFFFFF);
+    sprite->End();
+    device->EndScene();
+    std::vector<uint32_t> pixels;
+    ASSERT_TRUE(device->ReadBackBuffer(pixels));
+    // An eighth of pixel (10, 10) is covered: an eighth of white, and nothing around it.
+    const int grey = int(pixels[size_t(10) * 64 + 10] & 0xFF);
+    EXPECT_NEAR(grey, 32, 3);
+    EXPECT_EQ(pixels[size_t(10) * 64 + 11], 0xFF000000u);
+    EXPECT_EQ(pixels[size_t(11) * 64 + 10], 0xFF000000u);
+}
+
 }  // namespace
