@@ -33,15 +33,16 @@ GameRunner::~GameRunner() {
     fs::remove_all(dir_, ec);
 }
 
-GameRun GameRunner::Run(const std::string& script, const std::vector<std::string>& extraArgs) {
+GameRun GameRunner::Run(const std::string& script, const std::vector<std::string>& extraArgs,
+                        const std::string& environment, bool start) {
     {
         std::ofstream out(Path("script.txt"), std::ios::binary);
         out << script;
     }
     // The settings file goes to the scratch folder too, never to the player's own.
     std::string command = "cd '" + dir_ + "' && XDG_CONFIG_HOME='" + dir_ + "/config' SDL_VIDEODRIVER=offscreen "
-                          "SDL_AUDIODRIVER=dummy timeout 300 '" +
-                          std::string(STROYLIK_GAME_EXE) + "' --headless --start --script script.txt --data . --user-dir .";
+                          "SDL_AUDIODRIVER=dummy " + environment + " timeout 300 '" + std::string(STROYLIK_GAME_EXE) +
+                          "' --headless" + (start ? " --start" : "") + " --script script.txt --data . --user-dir .";
     for (const std::string& a : extraArgs) command += " '" + a + "'";
     command += " > stdout.txt 2> stderr.txt";
     GameRun run;

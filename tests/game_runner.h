@@ -24,8 +24,10 @@ public:
     const std::string& dir() const { return dir_; }
     // Writes the script into the folder as "script.txt" and runs the game there with
     // --headless --start --script script.txt, the folder as both the game and the user folder
-    // (so nothing reaches the real user's folders), then the extra arguments.
-    GameRun Run(const std::string& script, const std::vector<std::string>& extraArgs = {});
+    // (so nothing reaches the real user's folders), then the extra arguments. `environment` is
+    // put before the command ("NAME=value ..."); without `start` the run begins in the dialog.
+    GameRun Run(const std::string& script, const std::vector<std::string>& extraArgs = {},
+                const std::string& environment = "", bool start = true);
     // Path of a file in the folder, and its contents ("" when missing).
     std::string Path(const std::string& relative) const { return dir_ + "/" + relative; }
     std::string ReadFile(const std::string& relative) const;

@@ -34,7 +34,14 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
     windowOptions.windowed = g_options.windowed;
     windowOptions.relativeMouse = g_options.relativeMouse;
     if (!Form1->window.Create(windowOptions, 418, 179, "Стройлик (Настройка)", error)) {
-        std::fprintf(stderr, "stroylik: %s\n", error.c_str());
+        // Nothing can be drawn: the player is told why, and "Debug.txt" keeps it.
+        plat::ShowMessage(error, "Стройлик", g_options.headless);
+        try {
+            WriteErrorLog(static_cast<int32_t>(0x88760028u), error);   // "Support is currently not available."
+        } catch (const FatalErrorExit&) {
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "stroylik: %s\n", e.what());
+        }
         return 1;
     }
     try {

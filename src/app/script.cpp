@@ -1,6 +1,7 @@
 // The script driver: commands that move the mouse, press keys, act out task switches and
 // check the game state, each carried out between two idle passes.
 #include "app/script.h"
+#include "app/settings_dialog.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -230,11 +231,15 @@ bool ScriptDriver::Execute(const Line& line, TForm1& form, bool& needsFrame) {
 
 bool WriteScreenshot(const std::string& file, std::string& error) {
     std::vector<uint32_t> pixels;
-    if (!g_device || !g_device->ReadBackBuffer(pixels)) {
+    int w = 0, h = 0;
+    // Before the game starts, the settings dialog is the picture.
+    if (g_device && g_device->ReadBackBuffer(pixels)) {
+        w = g_device->width();
+        h = g_device->height();
+    } else if (g_device || !ReadDialogPicture(pixels, &w, &h)) {
         error = "no picture to save in \"" + file + "\" (the game device does not exist)";
         return false;
     }
-    const int w = g_device->width(), h = g_device->height();
     if (pixels.size() < static_cast<size_t>(w) * h) {
         error = "the back buffer could not be read for \"" + file + "\"";
         return false;

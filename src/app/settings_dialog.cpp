@@ -360,8 +360,11 @@ void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& e) {
     }
 }
 
-bool ReadDialogPicture(std::vector<uint32_t>& pixels) {
-    return g_dialog.device && g_dialog.device->ReadBackBuffer(pixels);
+bool ReadDialogPicture(std::vector<uint32_t>& pixels, int* width, int* height) {
+    if (!g_dialog.device || !g_dialog.device->ReadBackBuffer(pixels)) return false;
+    if (width) *width = g_dialog.device->width();
+    if (height) *height = g_dialog.device->height();
+    return true;
 }
 
 void ReleaseSettingsDialog() {

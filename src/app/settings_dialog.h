@@ -14,7 +14,7 @@ void DrawSettingsDialog(TForm1& form);
 // Mouse and keyboard of the dialog window.
 void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& event);
 // The last drawn dialog picture as 0xAARRGGBB rows (418 x 179); false before the first.
-bool ReadDialogPicture(std::vector<uint32_t>& pixels);
+bool ReadDialogPicture(std::vector<uint32_t>& pixels, int* width = nullptr, int* height = nullptr);
 // Releases the dialog's drawing objects (the game takes the window over).
 void ReleaseSettingsDialog();
 

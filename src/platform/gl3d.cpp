@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/device.h"
+#include "platform/gl_caps.h"
 #include "platform/gl_util.h"
 #include "platform/texture.h"
 
@@ -213,7 +214,8 @@ void ApplyRasterState() {
     }
     if (State(RS_SHADEMODE) == SHADE_FLAT) {
         glShadeModel(GL_FLAT);
-        glProvokingVertex(GL_FIRST_VERTEX_CONVENTION);   // Direct3D takes the first vertex's colour
+        // Direct3D takes the first vertex's colour; OpenGL 2.1 only knows the last one's.
+        if (CurrentGlCaps().provokingVertex) glProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
     } else {
         glShadeModel(GL_SMOOTH);
     }
@@ -281,13 +283,14 @@ void ApplyTexture() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, p.colorOp == TOP_SELECTARG1 ? GL_REPLACE : GL_MODULATE);
     bool linearMin = p.minFilter != TEXF_POINT && p.minFilter != TEXF_NONE;
     GLint minFilter = linearMin ? GL_LINEAR : GL_NEAREST;
-    if (p.mipFilter != TEXF_NONE) {
+    const auto generateMipmap = CurrentGlCaps().fbo.GenerateMipmap;
+    if (p.mipFilter != TEXF_NONE && generateMipmap) {
         GLint level1 = 0;
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &level1);
         if (level1 == 0 && (p.texture->width() > 1 || p.texture->height() > 1)) {
             // Pictures are loaded with one level; the model's letters need the smaller ones.
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 1000);
-            glGenerateMipmap(GL_TEXTURE_2D);
+            generateMipmap(GL_TEXTURE_2D);
         }
         bool linearMip = p.mipFilter != TEXF_POINT;
         minFilter = linearMin ? (linearMip ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR_MIPMAP_NEAREST)
@@ -299,15 +302,15 @@ void ApplyTexture() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
 }
 
-// Fixed-function arrays on the default vertex array object, read from the bound buffer.
-void ApplyArrays() {
+// Fixed-function arrays read from the bound buffer, starting at vertex `firstVertex` (the base
+// vertex of the draw, which OpenGL 2.1 cannot add to the indices itself).
+void ApplyArrays(uint32_t firstVertex, uint32_t vertexSize) {
     Pipeline& p = P();
     glUseProgram(0);
-    glBindVertexArray(0);
     for (GLuint i = 0; i < 8; ++i) glDisableVertexAttribArray(i);
     glBindBuffer(GL_ARRAY_BUFFER, p.vertices->glName());
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, p.indices->glName());
-    auto at = [&](size_t offset) { return reinterpret_cast<const void*>(static_cast<uintptr_t>(p.streamOffset + offset)); };
+    const size_t base = p.streamOffset + size_t(firstVertex) * vertexSize;
+    auto at = [&](size_t offset) { return reinterpret_cast<const void*>(static_cast<uintptr_t>(base + offset)); };
     size_t offset = 0;
     GLsizei stride = static_cast<GLsizei>(p.stride);
     glEnableClientState(GL_VERTEX_ARRAY);
@@ -556,13 +559,14 @@ HRESULT DrawIndexedPrimitive(Device* device, PrimitiveType type, int32_t baseVer
     if (!device) return D3DERR_NOTAVAILABLE;
 
     device->BindBackBuffer();
-    glViewport(0, 0, device->width(), device->height());
     ApplyRasterState();
     ApplyFog();
     Sphere bounds = WorldBounds(*p.vertices, p.streamOffset, stride, static_cast<uint32_t>(first),
                                 static_cast<uint32_t>(last));
     ApplyLighting(bounds);
-    ApplyArrays();
+    // A negative base vertex cannot move the arrays' start; its indices are rebased instead.
+    const uint32_t arrayStart = baseVertex >= 0 ? uint32_t(baseVertex) : 0;
+    ApplyArrays(arrayStart, stride);
     ApplyTexture();
     glMatrixMode(GL_PROJECTION);
     Matrix proj = GlProjection(p.projection);
@@ -572,8 +576,17 @@ HRESULT DrawIndexedPrimitive(Device* device, PrimitiveType type, int32_t baseVer
     // OpenGL stores column by column: the same memory serves both.
     Matrix worldView = MatrixMultiply(p.world, p.view);
     glLoadMatrixf(&worldView.m[0][0]);
-    glDrawRangeElementsBaseVertex(GL_TRIANGLES, lo, hi, static_cast<GLsizei>(count), GL_UNSIGNED_SHORT,
-                                  reinterpret_cast<const void*>(static_cast<uintptr_t>(startIndex) * 2), baseVertex);
+    if (baseVertex >= 0) {
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, p.indices->glName());
+        glDrawRangeElements(GL_TRIANGLES, lo, hi, static_cast<GLsizei>(count), GL_UNSIGNED_SHORT,
+                            reinterpret_cast<const void*>(static_cast<uintptr_t>(startIndex) * 2));
+    } else {
+        std::vector<uint32_t> rebased(count);
+        for (uint64_t i = 0; i < count; ++i) rebased[i] = uint32_t(int64_t(p.indices->index(uint32_t(startIndex + i))) + baseVertex);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+        glDrawRangeElements(GL_TRIANGLES, uint32_t(first), uint32_t(last), static_cast<GLsizei>(count), GL_UNSIGNED_INT,
+                            rebased.data());
+    }
     RestoreAfterDraw();
     p.triangles += primitiveCount;
     return S_OK;

@@ -29,8 +29,10 @@ inline GLuint CompileGlShader(GLenum kind, const char* source, std::string& erro
     return shader;
 }
 
-// Compiles and links a vertex + fragment program; 0 and a message in `error` on failure.
-inline GLuint BuildGlProgram(const char* vertexSource, const char* fragmentSource, std::string& error) {
+// Compiles and links a vertex + fragment program, attribute i of `attributes` at location i;
+// 0 and a message in `error` on failure.
+inline GLuint BuildGlProgram(const char* vertexSource, const char* fragmentSource, std::string& error,
+                             const char* const* attributes = nullptr, int attributeCount = 0) {
     GLuint vs = CompileGlShader(GL_VERTEX_SHADER, vertexSource, error);
     if (vs == 0) return 0;
     GLuint fs = CompileGlShader(GL_FRAGMENT_SHADER, fragmentSource, error);
@@ -41,6 +43,7 @@ inline GLuint BuildGlProgram(const char* vertexSource, const char* fragmentSourc
     GLuint program = glCreateProgram();
     glAttachShader(program, vs);
     glAttachShader(program, fs);
+    for (int i = 0; i < attributeCount; ++i) glBindAttribLocation(program, GLuint(i), attributes[i]);
     glLinkProgram(program);
     glDeleteShader(vs);
     glDeleteShader(fs);

@@ -8,7 +8,10 @@
 // its render state at the start of every frame it draws.
 #include "platform/sprite.h"
 
+#include <bit>
+#include <cmath>
 #include <cstddef>
+#include <string>
 
 #include "platform/device.h"
 #include "platform/gl_util.h"
@@ -18,41 +21,63 @@ namespace plat {
 
 namespace {
 
-const char* const VertexShader = R"(#version 430
-layout(location = 0) in vec2 a_pos;
-layout(location = 1) in vec2 a_uv;
-layout(location = 2) in vec4 a_color;
-layout(location = 0) uniform vec2 u_pixelToClip;
-out vec2 v_uv;
-out vec4 v_color;
+// GLSL 1.20, the language of OpenGL 2.1. The colour word 0xAARRGGBB arrives as its four
+// bytes in memory order and is put back into r, g, b, a by the swizzle.
+const char* const VertexShader = R"(#version 120
+attribute vec2 a_pos;
+attribute vec2 a_uv;
+attribute vec4 a_color;
+uniform vec2 u_pixelToClip;
+varying vec2 v_uv;
+varying vec4 v_color;
 void main() {
     // Back-buffer pixels, y down, to clip space.
     gl_Position = vec4(a_pos.x * u_pixelToClip.x - 1.0, 1.0 - a_pos.y * u_pixelToClip.y, 0.0, 1.0);
     v_uv = a_uv;
-    v_color = a_color;
+    v_color = a_color.COLOR_SWIZZLE;
 }
 )";
 
-const char* const FragmentShader = R"(#version 430
-layout(binding = 0) uniform sampler2D u_texture;
-in vec2 v_uv;
-in vec4 v_color;
-out vec4 o_color;
+const char* const FragmentShader = R"(#version 120
+uniform sampler2D u_texture;
+varying vec2 v_uv;
+varying vec4 v_color;
 void main() {
-    o_color = texture(u_texture, v_uv) * v_color;
+    gl_FragColor = texture2D(u_texture, v_uv) * v_color;
 }
 )";
+
+// Memory order of 0xAARRGGBB: B, G, R, A on little-endian machines, A, R, G, B on big-endian.
+const char* const ColourSwizzle = std::endian::native == std::endian::little ? "bgra" : "gbar";
+
+std::string WithSwizzle(const char* source) {
+    std::string text = source;
+    const std::string key = "COLOR_SWIZZLE";
+    text.replace(text.find(key), key.size(), ColourSwizzle);
+    return text;
+}
+
+const char* const AttributeNames[] = {"a_pos", "a_uv", "a_color"};
+
+// A span shorter than a pixel becomes the whole pixel its centre lies in; returns the share
+// of that pixel the span covered (1 for spans of a pixel or more, which stay as they are).
+float WidenToPixel(float& start, float& length) {
+    const float size = std::fabs(length);
+    if (size >= 1.0f) return 1.0f;
+    start = std::floor(start + length * 0.5f);
+    length = 1.0f;
+    return size;
+}
 
 // The GL state a flush changes and restores.
 struct SavedSpriteState {
-    GLint program = 0, vao = 0, arrayBuffer = 0, activeTexture = 0, texture = 0;
+    GLint program = 0, arrayBuffer = 0, activeTexture = 0, texture = 0;
     GLint viewport[4] = {};
     GLboolean blend = GL_FALSE;
     GLint blendSrcRgb = 0, blendDstRgb = 0, blendSrcAlpha = 0, blendDstAlpha = 0, blendEqRgb = 0, blendEqAlpha = 0;
 
     void Save() {
         glGetIntegerv(GL_CURRENT_PROGRAM, &program);
-        glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &vao);
         glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &arrayBuffer);
         glGetIntegerv(GL_ACTIVE_TEXTURE, &activeTexture);
         glActiveTexture(GL_TEXTURE0);
@@ -69,7 +94,6 @@ struct SavedSpriteState {
 
     void Restore() const {
         glUseProgram(GLuint(program));
-        glBindVertexArray(GLuint(vao));
         glBindBuffer(GL_ARRAY_BUFFER, GLuint(arrayBuffer));
         glBindTexture(GL_TEXTURE_2D, GLuint(texture));
         glActiveTexture(GLenum(activeTexture));
@@ -90,26 +114,16 @@ HRESULT Sprite::Create(Device* device, std::unique_ptr<Sprite>& out) {
     std::unique_ptr<Sprite> sprite(new Sprite());
     sprite->device_ = device;
     std::string error;
-    sprite->program_ = BuildGlProgram(VertexShader, FragmentShader, error);
+    const std::string vertexSource = WithSwizzle(VertexShader);
+    sprite->program_ = BuildGlProgram(vertexSource.c_str(), FragmentShader, error, AttributeNames, 3);
     if (sprite->program_ == 0) return E_FAIL;
-
-    GLint previousVao = 0, previousBuffer = 0;
-    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &previousVao);
-    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &previousBuffer);
-    glGenVertexArrays(1, &sprite->vao_);
+    sprite->pixelToClip_ = glGetUniformLocation(sprite->program_, "u_pixelToClip");
+    GLint previousProgram = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &previousProgram);
+    glUseProgram(sprite->program_);
+    glUniform1i(glGetUniformLocation(sprite->program_, "u_texture"), 0);
+    glUseProgram(GLuint(previousProgram));
     glGenBuffers(1, &sprite->vbo_);
-    glBindVertexArray(sprite->vao_);
-    glBindBuffer(GL_ARRAY_BUFFER, sprite->vbo_);
-    const GLsizei stride = sizeof(Vertex);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, x)));
-    glEnableVertexAttribArray(1);
-    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, u)));
-    // The colour word 0xAARRGGBB lies in memory as B, G, R, A: exactly what GL_BGRA reads.
-    glEnableVertexAttribArray(2);
-    glVertexAttribPointer(2, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride, reinterpret_cast<const void*>(offsetof(Vertex, rgba)));
-    glBindVertexArray(GLuint(previousVao));
-    glBindBuffer(GL_ARRAY_BUFFER, GLuint(previousBuffer));
 
     sprite->vertices_.reserve(4 * 4096);
     out = std::move(sprite);
@@ -127,7 +141,6 @@ Sprite::~Sprite() {
     if (recorder_ || !GlContextCurrent()) return;
     if (program_) glDeleteProgram(program_);
     if (vbo_) glDeleteBuffers(1, &vbo_);
-    if (vao_) glDeleteVertexArrays(1, &vao_);
     if (whiteTex_) glDeleteTextures(1, &whiteTex_);
 }
 
@@ -180,6 +193,21 @@ HRESULT Sprite::Draw(const Texture* texture, const Rect* src, const Vec3* center
     const float invH = 1.0f / float(texture->height() > 0 ? texture->height() : 1);
     const float u0 = float(r.left) * invW, u1 = float(r.right) * invW;
     const float v0 = float(r.top) * invH, v1 = float(r.bottom) * invH;
+    if (dxY == 0.0f && dyX == 0.0f && (std::fabs(dxX) < 1.0f || std::fabs(dyY) < 1.0f)) {
+        // Single-sampled, a quad thinner than a pixel may miss every pixel centre and vanish
+        // (the one-texel grid dots and outlines below 1280 x 1024). It is widened to the pixel
+        // its centre lies in, its alpha scaled by the share of that pixel it really covers,
+        // which is what multisampling showed.
+        float x = x0, y = y0, qw = dxX, qh = dyY;
+        const float cover = WidenToPixel(x, qw) * WidenToPixel(y, qh);
+        const uint32_t alpha = uint32_t(float(color >> 24) * cover + 0.5f);
+        const uint32_t c = (color & 0x00FFFFFFu) | alpha << 24;
+        vertices_.push_back(Vertex{x, y, u0, v0, c});
+        vertices_.push_back(Vertex{x + qw, y, u1, v0, c});
+        vertices_.push_back(Vertex{x + qw, y + qh, u1, v1, c});
+        vertices_.push_back(Vertex{x, y + qh, u0, v1, c});
+        return S_OK;
+    }
     vertices_.push_back(Vertex{x0, y0, u0, v0, color});
     vertices_.push_back(Vertex{x0 + dxX, y0 + dxY, u1, v0, color});
     vertices_.push_back(Vertex{x0 + dxX + dyX, y0 + dxY + dyY, u1, v1, color});
@@ -212,14 +240,19 @@ void Sprite::Flush() {
         glDisable(GL_BLEND);
     }
     const int w = device_->width(), h = device_->height();
-    glViewport(0, 0, w, h);
+    device_->SetViewport();
     glUseProgram(program_);
-    glUniform2f(0, 2.0f / float(w), 2.0f / float(h));
+    glUniform2f(pixelToClip_, 2.0f / float(w), 2.0f / float(h));
     glBindTexture(GL_TEXTURE_2D, batchTexture_->glName());
-    glBindVertexArray(vao_);
     glBindBuffer(GL_ARRAY_BUFFER, vbo_);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices_.size() * sizeof(Vertex)), vertices_.data(), GL_STREAM_DRAW);
+    const GLsizei stride = sizeof(Vertex);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, x)));
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, u)));
+    glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, reinterpret_cast<const void*>(offsetof(Vertex, rgba)));
+    for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
     glDrawArrays(GL_QUADS, 0, GLsizei(vertices_.size()));
+    for (GLuint i = 0; i < 3; ++i) glDisableVertexAttribArray(i);
 
     saved.Restore();
     vertices_.clear();

@@ -68,7 +68,8 @@ private:
     std::vector<DrawRecord> records_;
     uint64_t drawCount_ = 0;
     uint64_t batchCount_ = 0;
-    unsigned program_ = 0, vbo_ = 0, vao_ = 0, whiteTex_ = 0;
+    unsigned program_ = 0, vbo_ = 0, whiteTex_ = 0;
+    int pixelToClip_ = -1;   // uniform location
 };
 
 }  // namespace plat

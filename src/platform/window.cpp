@@ -5,7 +5,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "platform/gl_caps.h"
 #include "platform/input.h"
 
 namespace plat {
@@ -74,11 +76,30 @@ uint8_t DikFromScancode(SDL_Scancode sc) {
     }
 }
 
+// SDL asks for OpenGL 2.1 by default, so a driver below it makes no context at all. The
+// oldest version is asked for once more, only to tell the player what the system has.
+std::string DescribeOfferBelowFloor(SDL_Window* window) {
+    const std::string why = SDL_GetError();
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+    SDL_GLContext probe = SDL_GL_CreateContext(window);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, GlFloorMajor);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, GlFloorMinor);
+    if (probe == nullptr) return "OpenGL 2.1 is needed; no OpenGL context could be made: " + why;
+    SDL_GL_MakeCurrent(window, probe);
+    const std::string message = GlFloorMessage(CurrentGlCaps());
+    SDL_GL_MakeCurrent(window, nullptr);
+    SDL_GL_DeleteContext(probe);
+    ForgetGlCaps();
+    return message;
+}
+
 }  // namespace
 
 Window::Window() = default;
 
 Window::~Window() {
+    ForgetGlCaps();
     if (glContext_) SDL_GL_DeleteContext(static_cast<SDL_GLContext>(glContext_));
     if (window_) SDL_DestroyWindow(Sdl(window_));
     if (sdlStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
@@ -95,6 +116,8 @@ bool Window::Create(const WindowOptions& options, int width, int height, const s
     }
     sdlStarted_ = true;
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, GlFloorMajor);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, GlFloorMinor);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     // The game minimizes itself when it loses the foreground; leave that decision to it.
@@ -107,12 +130,18 @@ bool Window::Create(const WindowOptions& options, int width, int height, const s
         error = std::string("Cannot open the window: ") + SDL_GetError();
         return false;
     }
+    // Whatever compatibility version the driver gives is taken; the game needs only 2.1.
     glContext_ = SDL_GL_CreateContext(Sdl(window_));
     if (!glContext_) {
-        error = std::string("Cannot create the OpenGL context: ") + SDL_GetError();
+        error = DescribeOfferBelowFloor(Sdl(window_));
         return false;
     }
     SDL_GL_MakeCurrent(Sdl(window_), static_cast<SDL_GLContext>(glContext_));
+    const GlCaps& caps = CurrentGlCaps();
+    if (!GlMeetsFloor(caps)) {
+        error = GlFloorMessage(caps);
+        return false;
+    }
     return true;
 }
 

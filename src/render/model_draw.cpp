@@ -100,6 +100,8 @@ void initvertex() {
 
 void drawmesh(int) {
     if (g_device && plat::Failed(g_device->BeginScene())) RestoreDevice();
+    // Only the 3D model shows the stairs of its slanted edges: the intro alone is multisampled.
+    if (g_device) g_device->UseMultisampling();
     g_clearColor = IntroBackground;
     if (g_device) g_device->Clear(g_clearColor, 1.0f);
     plat::SetTransform(plat::TS_WORLD, g_identity);
