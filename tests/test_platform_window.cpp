@@ -16,7 +16,7 @@ TEST(WindowTest, GameTitleAndTheCloseRequestReachTheHandler) {
     ASSERT_TRUE(window.Create(options, 418, 179, "Стройлик (Настройка)", error)) << error;
     auto* sdl = static_cast<SDL_Window*>(window.sdlWindow());
     EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Стройлик (Настройка)");
-    window.EnterGameMode(800, 600);
+    window.EnterGameMode(800, 600, true);
     EXPECT_STREQ(SDL_GetWindowTitle(sdl), "Стройлик");
 
     int closes = 0;

@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/paths.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/state_dump.h"
@@ -35,7 +36,7 @@ struct Overview {
 Overview g_overview;
 
 std::string LevelFile(int box, int level) {
-    return "./levels/k" + std::to_string(box) + "/level" + std::to_string(level) + ".ini";
+    return GamePath("./levels/k" + std::to_string(box) + "/level" + std::to_string(level) + ".ini");
 }
 
 int CountLevels(int box) {
@@ -94,12 +95,13 @@ const plat::Image& ReadFigureSheet(int box, Problems& problems) {
     if (entry >= g_surfaces.size()) return none;
     KeptSheet& sheet = kept[box == 1 ? 0 : 1];
     std::error_code ec;
-    const std::filesystem::path file = std::filesystem::canonical(g_surfaces[entry].fileName, ec);
+    const std::string path = GamePath(g_surfaces[entry].fileName);
+    const std::filesystem::path file = std::filesystem::canonical(path, ec);
     const auto written = std::filesystem::last_write_time(file, ec);
     if (!ec && file == sheet.file && written == sheet.written) return sheet.image;
     sheet = KeptSheet{};
     std::string error;
-    if (!plat::LoadImageFile(g_surfaces[entry].fileName, sheet.image, error)) {
+    if (!plat::LoadImageFile(path, sheet.image, error)) {
         problems.Add(error);
         sheet.image = plat::Image{};
     } else if (!ec) {
