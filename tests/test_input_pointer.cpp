@@ -203,7 +203,7 @@ TEST(PointerModes, TheRelativeMouseKeepsTheDoubledMotionAndTheKeysSwitchFullScre
         "key ALT down\nkey RETURN down\nframes 1\nkey RETURN up\nkey ALT up\nframes 1\nexpect window.fullscreen 1\n"
         "key RETURN down\nframes 1\nkey RETURN up\nframes 1\nexpect window.fullscreen 1\n");
     EXPECT_EQ(run.exitCode, 0) << run.stdErr;
-    EXPECT_NE(runner.ReadFile("config/stroylik/settings.ini").find("fullscreen = yes"), std::string::npos);
+    EXPECT_NE(runner.ReadFile("settings.ini").find("fullscreen = yes"), std::string::npos);
 }
 
 }  // namespace

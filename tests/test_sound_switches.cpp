@@ -127,7 +127,7 @@ TEST(SoundSwitchScript, TheSpeakerButtonAndTheMKeyAreHeardAndRemembered) {
     ASSERT_GT(frames, 150 * perFrame);
     EXPECT_EQ(Rms(pcm, 2 * (frames - 55 * perFrame), 2 * frames), 0.0);   // after the click
     EXPECT_GT(Rms(pcm, 2 * (frames - 150 * perFrame), 2 * (frames - 70 * perFrame)), 1000.0);   // before it
-    EXPECT_NE(runner.ReadFile("config/stroylik/settings.ini").find("music = off"), std::string::npos);
+    EXPECT_NE(runner.ReadFile("settings.ini").find("music = off"), std::string::npos);
 
     const std::string second = intro +
                                "frames 100\n"
@@ -145,7 +145,7 @@ TEST(SoundSwitchScript, TheSpeakerButtonAndTheMKeyAreHeardAndRemembered) {
     ASSERT_GT(frames, 150 * perFrame);
     EXPECT_EQ(Rms(pcm, 0, 2 * (frames - 90 * perFrame)), 0.0);   // silent from the start
     EXPECT_GT(Rms(pcm, 2 * (frames - 70 * perFrame), 2 * frames), 1000.0);   // music after M
-    EXPECT_NE(runner.ReadFile("config/stroylik/settings.ini").find("music = on"), std::string::npos);
+    EXPECT_NE(runner.ReadFile("settings.ini").find("music = on"), std::string::npos);
 }
 
 }  // namespace
