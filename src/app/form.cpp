@@ -18,6 +18,7 @@
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/model.h"
+#include "render/static_layer.h"
 #include "render/texture_catalog.h"
 #include "sound/sound.h"
 
@@ -158,6 +159,7 @@ void cleanup() {
     g_fontSmall.reset();
     g_fontNormal.reset();
     g_sprite.reset();
+    ReleaseStaticLayer();
     g_device.reset();
 }
 

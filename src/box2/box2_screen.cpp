@@ -10,6 +10,7 @@
 #include "render/graphics.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
+#include "render/static_layer.h"
 #include "render/texture_catalog.h"
 #include "sound/sound.h"
 
@@ -51,11 +52,54 @@ void DrawLayers(const LayerCell (&layers)[LayerCount][GridSize][GridSize], int c
                     DrawFigure(layers[k][r][c].figure, left + Box2Cell * c, top + Box2Cell * r, g_layerColour);
 }
 
+// Where the build field and the sample field lie; both are empty for a layout without them.
+struct FieldPlaces {
+    FieldRect build{};
+    FieldRect sample{};
+    bool hasBuild = false, hasSample = false;
+};
+
+FieldPlaces PlaceFields(const LevelInfo* info) {
+    FieldPlaces p;
+    if (info == nullptr) return p;
+    p.hasBuild = info->layout == 1 || info->layout == 2;
+    p.hasSample = info->layout == 2;
+    if (p.hasBuild) {
+        const int top = 365 - 8 * info->buildRows;
+        const int left = info->layout == 1 ? 640 - 8 * info->buildCols : 624 - Box2Cell * info->buildCols;
+        const int right = info->layout == 1 ? left + Box2Cell * info->buildCols : 624;
+        p.build = FieldRect{left, right, top, top + Box2Cell * info->buildRows};
+    }
+    if (p.hasSample) {
+        const int top = 365 - 8 * info->sampleRows;
+        p.sample = FieldRect{656, 656 + Box2Cell * info->sampleCols, top, top + Box2Cell * info->sampleRows};
+    }
+    return p;
+}
+
+// The frames and dotted grids of the palette and the fields: the same every frame of a level.
+void DrawFramesAndGrids() {
+    rectangle(0, 704, 1280, 1024, kFrameColour);
+    drawsetka(0, 704, 1280, 1024, Box2Cell, kGridColour);
+    const FieldPlaces p = PlaceFields(CurrentLevelInfo());
+    if (p.hasBuild) DrawField(p.build.left, p.build.top, p.build.right, p.build.bottom);
+    if (p.hasSample) DrawField(p.sample.left, p.sample.top, p.sample.right, p.sample.bottom);
+}
+
+// Everything DrawFramesAndGrids depends on.
+uint64_t FramesAndGridsKey(const LevelInfo* info) {
+    if (info == nullptr) return 0;
+    uint64_t key = 1;
+    for (int32_t v : {info->layout, info->buildCols, info->buildRows, info->sampleCols, info->sampleRows})
+        key = key * 1000003u ^ uint32_t(v);
+    return key;
+}
+
 }  // namespace
 
 void drawpalette2() {
-    rectangle(0, 704, 1280, 1024, kFrameColour);
-    drawsetka(0, 704, 1280, 1024, Box2Cell, kGridColour);
+    const LevelInfo* info = CurrentLevelInfo();
+    DrawStaticLayer(FramesAndGridsKey(info), &DrawFramesAndGrids);
     const uint32_t paletteColour = g_levelLocked != 0 ? 0x55000000 : kWhite;
     for (int r = 0; r < PaletteRows; ++r)
         for (int c = 0; c < PaletteCols; ++c) {
@@ -64,23 +108,10 @@ void drawpalette2() {
                 DrawFigure(cell.figure, c * Box2Cell + PaletteLeft2, r * Box2Cell + PaletteTop2, paletteColour);
         }
 
-    if (const LevelInfo* info = CurrentLevelInfo()) {
-        const int top = 365 - 8 * info->buildRows;
-        const int bottom = top + Box2Cell * info->buildRows;
-        if (info->layout == 1 || info->layout == 2) {
-            const int left = info->layout == 1 ? 640 - 8 * info->buildCols : 624 - Box2Cell * info->buildCols;
-            const int right = info->layout == 1 ? left + Box2Cell * info->buildCols : 624;
-            DrawField(left, top, right, bottom);
-            g_fieldRect = FieldRect{left, right, top, bottom};
-        }
-        if (info->layout == 2) {
-            const int sampleTop = 365 - 8 * info->sampleRows;
-            DrawField(656, sampleTop, 656 + Box2Cell * info->sampleCols, sampleTop + Box2Cell * info->sampleRows);
-            DrawLayers(g_sampleLayers, info->sampleCols, info->sampleRows, 656, sampleTop);
-        }
-        if (info->layout == 1 || info->layout == 2)
-            DrawLayers(g_buildLayers, info->buildCols, info->buildRows, g_fieldRect.left, g_fieldRect.top);
-    }
+    const FieldPlaces p = PlaceFields(info);
+    if (p.hasBuild) g_fieldRect = p.build;
+    if (p.hasSample) DrawLayers(g_sampleLayers, info->sampleCols, info->sampleRows, p.sample.left, p.sample.top);
+    if (p.hasBuild) DrawLayers(g_buildLayers, info->buildCols, info->buildRows, p.build.left, p.build.top);
     Box2DragStep();
 }
 

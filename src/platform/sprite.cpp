@@ -161,6 +161,12 @@ HRESULT Sprite::End() {
     return S_OK;
 }
 
+void Sprite::SetFlags(uint32_t flags) {
+    if (flags == flags_) return;
+    Flush();
+    flags_ = flags;
+}
+
 HRESULT Sprite::Draw(const Texture* texture, const Rect* src, const Vec3* center, const Vec3* pos, uint32_t color) {
     if (!begun_) return D3DERR_INVALIDCALL;
     ++drawCount_;
@@ -233,8 +239,10 @@ void Sprite::Flush() {
     glDisable(GL_SCISSOR_TEST);
     if (flags_ & SPRITE_ALPHABLEND) {
         glEnable(GL_BLEND);
-        // Colour blends over the picture; the back buffer's alpha stays opaque.
-        glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+        // Colour blends over the picture; the back buffer's alpha stays opaque. Drawn over
+        // transparent pixels, the same blending leaves premultiplied colour behind.
+        if (flags_ & SPRITE_PREMULTIPLIED) glBlendFuncSeparate(GL_ONE, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+        else glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
         glBlendEquation(GL_FUNC_ADD);
     } else {
         glDisable(GL_BLEND);

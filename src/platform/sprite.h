@@ -14,6 +14,9 @@ class Device;
 class Texture;
 
 constexpr uint32_t SPRITE_ALPHABLEND = 16;
+// With SPRITE_ALPHABLEND: the textures hold colour already multiplied by alpha (pictures
+// drawn off-screen by this batch).
+constexpr uint32_t SPRITE_PREMULTIPLIED = 32;
 
 class Sprite {
 public:
@@ -30,6 +33,10 @@ public:
     HRESULT End();
     // Sends what is queued to the GPU (End does it too); needed before 3D drawing.
     void Flush();
+    // Begin's flags, and a change of them for the draws that follow (what is queued is sent
+    // with the old ones).
+    uint32_t flags() const { return flags_; }
+    void SetFlags(uint32_t flags);
 
     void SetTransform(const Matrix& m) { transform_ = m; }
     const Matrix& GetTransform() const { return transform_; }

@@ -24,6 +24,9 @@ public:
     const Image& pixels() const { return pixels_; }
 
     static std::unique_ptr<Texture> FromImage(const Image& image, bool keepPixels);
+    // An uninitialised w x h texture to draw into, sampled texel for texel (no filtering).
+    // Without a context it has no GL name.
+    static std::unique_ptr<Texture> Blank(int w, int h);
 
 private:
     Texture() = default;

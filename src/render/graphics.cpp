@@ -12,6 +12,7 @@
 #include "core/paths.h"
 #include "platform/image.h"
 #include "render/model.h"
+#include "render/static_layer.h"
 #include "render/texture_catalog.h"
 #include "sound/sound.h"
 
@@ -83,6 +84,7 @@ plat::HRESULT CreateGameDevice() {
         g_scaleY = s.scaleY;
     }
     plat::HRESULT hr = plat::E_FAIL;
+    ReleaseStaticLayer();
     for (const DeviceAttempt& attempt : DeviceAttempts) {
         g_device.reset();
         plat::PresentParams params;
@@ -191,6 +193,7 @@ plat::HRESULT InitD3D() {
 }
 
 void UseRecorderGraphics() {
+    ReleaseStaticLayer();
     g_device.reset();
     g_sprite = plat::Sprite::CreateRecorder();
     g_sprite->SetTransform(ResolutionScaling());

@@ -1,0 +1,11 @@
+#pragma once
+// What a screen draws the same way every frame (the box 2 frames and dotted grids are tens of
+// thousands of one-texel draws) is drawn once into an off-screen picture and shown from there.
+#include <cstdint>
+
+// Shows the picture `draw` makes, drawing it again when `key` or the device changes. `draw`
+// runs straight into the frame where no off-screen picture can be made (and without a GPU).
+// The picture holds premultiplied colour, so showing it blends exactly as the draws did.
+void DrawStaticLayer(uint64_t key, void (*draw)());
+// Frees the picture; call before the device goes away.
+void ReleaseStaticLayer();
