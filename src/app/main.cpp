@@ -15,6 +15,7 @@
 #include "app/settings_dialog.h"
 #include "app/user_files.h"
 #include "platform/clock.h"
+#include "platform/memory.h"
 
 namespace {
 
@@ -94,6 +95,7 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    plat::KeepLargeBlocksReturnable();
     std::string error;
     if (!ParseOptions(argc, argv, g_options, error)) {
         std::fprintf(stderr, "stroylik: %s\n\n%s", error.c_str(), UsageText().c_str());

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <deque>
 #include <filesystem>
+#include <memory>
 
 #include "platform/audio.h"
 #include "platform/audio_mixer.h"
@@ -32,15 +32,19 @@ public:
         if (!std::filesystem::is_regular_file(fileName, ec)) return VFW_E_NOT_FOUND;
         if (!OpenAudio()) return VFW_E_UNSUPPORTED_STREAM;
         // Decoding happens outside the mixer lock: the device keeps playing meanwhile.
-        Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(fileName.c_str(), "rb"), 1);
+        // The decoded chunk is played as it is: a copy would double a minute of music
+        // (11 MB) at the moment the game loads everything else.
+        ChunkPtr chunk(Mix_LoadWAV_RW(SDL_RWFromFile(fileName.c_str(), "rb"), 1));
         if (!chunk) return VFW_E_UNSUPPORTED_STREAM;
-        std::vector<int16_t> samples(chunk->alen / sizeof(int16_t));
-        std::memcpy(samples.data(), chunk->abuf, samples.size() * sizeof(int16_t));
-        Mix_FreeChunk(chunk);
+        const auto* samples = reinterpret_cast<const int16_t*>(chunk->abuf);
+        const int64_t frames = static_cast<int64_t>(chunk->alen / sizeof(int16_t) / AudioChannels);
 
+        ChunkPtr old;
         auto lock = audio_internal::EnterAudio();
-        samples_ = std::move(samples);
-        frames_ = static_cast<int64_t>(samples_.size() / AudioChannels);
+        old = std::move(chunk_);
+        chunk_ = std::move(chunk);
+        samples_ = samples;
+        frames_ = frames;
         position_ = 0;
         stop_ = frames_;
         running_ = false;
@@ -139,7 +143,7 @@ public:
     void MixInto(int32_t* acc, int frames) override {
         if (!running_ || position_ >= stop_ || audio_internal::MusicPausedLocked()) return;
         const int n = static_cast<int>(std::min<int64_t>(frames, stop_ - position_));
-        const int16_t* s = samples_.data() + position_ * AudioChannels;
+        const int16_t* s = samples_ + position_ * AudioChannels;
         if (gain_ == 1.0f) {
             for (int i = 0; i < n * AudioChannels; ++i) acc[i] += s[i];
         } else {
@@ -154,7 +158,13 @@ public:
     }
 
 private:
-    std::vector<int16_t> samples_;
+    struct FreeChunk {
+        void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+    };
+    using ChunkPtr = std::unique_ptr<Mix_Chunk, FreeChunk>;
+
+    ChunkPtr chunk_;
+    const int16_t* samples_ = nullptr;
     int64_t frames_ = 0;
     int64_t position_ = 0;
     int64_t stop_ = 0;

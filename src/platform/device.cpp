@@ -133,7 +133,7 @@ bool Device::MakeMultisampleTarget() {
     const FramebufferFns& f = Fbo();
     const int w = params_.width, h = params_.height, n = params_.multiSample;
     msColorRb_ = MakeRenderbuffer(n, GL_RGBA8, w, h);
-    msDepthRb_ = MakeRenderbuffer(n, GL_DEPTH_COMPONENT24, w, h);
+    msDepthRb_ = MakeRenderbuffer(n, GL_DEPTH_COMPONENT16, w, h);
     f.GenFramebuffers(1, &msFbo_);
     f.BindFramebuffer(GL_FRAMEBUFFER, msFbo_);
     f.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, msColorRb_);
@@ -144,7 +144,7 @@ bool Device::MakeMultisampleTarget() {
     return complete;
 }
 
-// The multisampled target is the largest thing the device holds (at 1280 x 1024 about 42 MB
+// The multisampled target is the largest thing the device holds (at 1280 x 1024 about 31 MB
 // of colour and depth); once the scenes stop asking for it, it goes.
 void Device::ReleaseMultisampleTarget() {
     const FramebufferFns& f = Fbo();

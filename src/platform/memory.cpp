@@ -1,0 +1,17 @@
+#include "platform/memory.h"
+
+#if __has_include(<malloc.h>)
+#include <malloc.h>
+#endif
+
+namespace plat {
+
+void KeepLargeBlocksReturnable() {
+#if defined(M_MMAP_THRESHOLD) && defined(M_TRIM_THRESHOLD)
+    constexpr int kLargeBlock = 128 * 1024;   // glibc's own starting threshold, kept fixed
+    mallopt(M_MMAP_THRESHOLD, kLargeBlock);
+    mallopt(M_TRIM_THRESHOLD, kLargeBlock);
+#endif
+}
+
+}  // namespace plat
