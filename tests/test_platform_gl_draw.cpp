@@ -95,6 +95,38 @@ TEST_F(PlatformGlDraw, TintedSpriteLandsScaledOnTheBackBuffer) {
     }
 }
 
+// Draws below a pixel each way go out as points, the rest as quads, in one batch: each lands
+// on the pixel its centre lies in with the right texel and alpha, and the draws keep their
+// order whichever kind comes first.
+TEST_F(PlatformGlDraw, OnePixelDrawsKeepTheirPixelTexelAndOrder) {
+    MakeDevice(320, 256, 0);   // a virtual texel is a quarter pixel each way
+    plat::Image img;
+    img.width = img.height = 4;
+    img.pixels.assign(16, 0xFFFF0000);
+    img.pixels[15] = 0xFF00FF00;   // texel (3, 3) green, the rest red
+    auto sheet = plat::Texture::FromImage(img, false);
+    const plat::Rect green{3, 3, 4, 4}, all{0, 0, 4, 4};
+    const plat::Vec3 a{400, 200, 0}, b{404, 200, 0}, c{409, 201, 0};
+    ASSERT_EQ(device_->BeginScene(), plat::S_OK);
+    device_->Clear(0xFF000000);
+    sprite_->Begin(plat::SPRITE_ALPHABLEND);
+    sprite_->Draw(sheet.get(), &green, nullptr, &b, 0xFFFFFFFF);   // point at (101, 50)...
+    sprite_->Draw(sheet.get(), &all, nullptr, &b, 0xFFFFFFFF);     // ...under a red quad
+    sprite_->Draw(sheet.get(), &all, nullptr, &a, 0xFFFFFFFF);     // red quad at (100, 50)...
+    sprite_->Draw(sheet.get(), &green, nullptr, &a, 0xFFFFFFFF);   // ...under a point
+    sprite_->Draw(sheet.get(), &green, nullptr, &c, 0xFFFFFFFF);   // centre 102.375 -> (102, 50)
+    sprite_->End();
+    device_->EndScene();
+    Read();
+    EXPECT_EQ(sprite_->batchCount(), 1u);
+    ExpectNear(Pixel(101, 50), 0xFFFF0000);
+    // A quarter of a pixel each way covers a sixteenth: green at alpha 16.
+    ExpectNear(Pixel(100, 50), 0xFFEF1000, 1);
+    ExpectNear(Pixel(102, 50), 0xFF001000, 1);
+    ExpectNear(Pixel(103, 50), 0xFF000000, 0);
+    ExpectNear(Pixel(102, 51), 0xFF000000, 0);
+}
+
 TEST_F(PlatformGlDraw, SpritesRestoreTheStateTheyBorrow) {
     MakeDevice(64, 64, 0);
     auto t = Solid(2, 2, 0xFFFFFFFF);

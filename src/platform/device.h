@@ -52,6 +52,8 @@ public:
     int width() const { return params_.width; }
     int height() const { return params_.height; }
     int multiSample() const { return params_.multiSample; }
+    // True while this scene draws into the multisampled target.
+    bool multisampled() const { return multisampled_; }
     // True when drawing goes straight into the window (no framebuffer objects).
     bool direct() const { return direct_; }
     Window& window() const { return window_; }

@@ -126,6 +126,7 @@ HRESULT Sprite::Create(Device* device, std::unique_ptr<Sprite>& out) {
     glGenBuffers(1, &sprite->vbo_);
 
     sprite->vertices_.reserve(4 * 4096);
+    sprite->runs_.reserve(64);
     out = std::move(sprite);
     return S_OK;
 }
@@ -134,6 +135,7 @@ std::unique_ptr<Sprite> Sprite::CreateRecorder() {
     std::unique_ptr<Sprite> sprite(new Sprite());
     sprite->recorder_ = true;
     sprite->vertices_.reserve(4 * 4096);
+    sprite->runs_.reserve(64);
     return sprite;
 }
 
@@ -150,6 +152,10 @@ HRESULT Sprite::Begin(uint32_t flags) {
     flags_ = flags;
     batchTexture_ = nullptr;
     vertices_.clear();
+    runs_.clear();
+    // Points need back-buffer pixels one to one with target pixels (not so when drawing
+    // straight into a scaled window) and no multisampling (a point covers samples its own way).
+    points_ = recorder_ || (device_ != nullptr && !device_->direct() && !device_->multisampled());
     return S_OK;
 }
 
@@ -208,12 +214,21 @@ HRESULT Sprite::Draw(const Texture* texture, const Rect* src, const Vec3* center
         const float cover = WidenToPixel(x, qw) * WidenToPixel(y, qh);
         const uint32_t alpha = uint32_t(float(color >> 24) * cover + 0.5f);
         const uint32_t c = (color & 0x00FFFFFFu) | alpha << 24;
+        if (points_ && std::fabs(dxX) < 1.0f && std::fabs(dyY) < 1.0f) {
+            // One pixel: a point at its centre, sampling the middle of the source rectangle,
+            // covers the same pixel with the same texel as the quad.
+            StartRun(true);
+            vertices_.push_back(Vertex{x + 0.5f, y + 0.5f, (u0 + u1) * 0.5f, (v0 + v1) * 0.5f, c});
+            return S_OK;
+        }
+        StartRun(false);
         vertices_.push_back(Vertex{x, y, u0, v0, c});
         vertices_.push_back(Vertex{x + qw, y, u1, v0, c});
         vertices_.push_back(Vertex{x + qw, y + qh, u1, v1, c});
         vertices_.push_back(Vertex{x, y + qh, u0, v1, c});
         return S_OK;
     }
+    StartRun(false);
     vertices_.push_back(Vertex{x0, y0, u0, v0, color});
     vertices_.push_back(Vertex{x0 + dxX, y0 + dxY, u1, v0, color});
     vertices_.push_back(Vertex{x0 + dxX + dyX, y0 + dxY + dyY, u1, v1, color});
@@ -226,6 +241,7 @@ void Sprite::Flush() {
     ++batchCount_;
     if (recorder_ || device_ == nullptr || batchTexture_ == nullptr || !GlContextCurrent()) {
         vertices_.clear();
+        runs_.clear();
         return;
     }
     SavedSpriteState saved;
@@ -259,11 +275,15 @@ void Sprite::Flush() {
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, u)));
     glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, reinterpret_cast<const void*>(offsetof(Vertex, rgba)));
     for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
-    glDrawArrays(GL_QUADS, 0, GLsizei(vertices_.size()));
+    for (size_t i = 0; i < runs_.size(); ++i) {
+        const uint32_t end = i + 1 < runs_.size() ? runs_[i + 1].first : uint32_t(vertices_.size());
+        glDrawArrays(runs_[i].points ? GL_POINTS : GL_QUADS, GLint(runs_[i].first), GLsizei(end - runs_[i].first));
+    }
     for (GLuint i = 0; i < 3; ++i) glDisableVertexAttribArray(i);
 
     saved.Restore();
     vertices_.clear();
+    runs_.clear();
 }
 
 }  // namespace plat

@@ -65,6 +65,15 @@ private:
         float x, y, u, v;
         uint32_t rgba;
     };
+    // A stretch of the vertex array drawn with one primitive kind: one-pixel draws are points
+    // (one vertex instead of four), the rest quads; runs keep the order of the draws.
+    struct Run {
+        bool points;
+        uint32_t first;   // index of its first vertex
+    };
+    void StartRun(bool points) {
+        if (runs_.empty() || runs_.back().points != points) runs_.push_back(Run{points, uint32_t(vertices_.size())});
+    }
     Device* device_ = nullptr;
     bool recorder_ = false;
     bool begun_ = false;
@@ -72,6 +81,8 @@ private:
     Matrix transform_ = MatrixIdentity();
     const Texture* batchTexture_ = nullptr;
     std::vector<Vertex> vertices_;
+    std::vector<Run> runs_;
+    bool points_ = false;   // one-pixel draws may go as points (not while multisampling)
     std::vector<DrawRecord> records_;
     uint64_t drawCount_ = 0;
     uint64_t batchCount_ = 0;

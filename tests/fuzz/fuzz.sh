@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the fuzz targets of a build configured with -DSTROYLIK_FUZZ=ON (see README.md here).
-#   tests/fuzz/fuzz.sh [--brief] [--runs N] [--jobs J] BUILD [TARGET...]
+#   tests/fuzz/fuzz.sh [--brief] [--runs N] [--jobs J] [--max-len BYTES] BUILD [TARGET...]
 # Without targets, all of them run, one after the other (J at a time with --jobs).
 # --brief: a few thousand inputs, new inputs thrown away (ctest uses this).
+# --max-len: the largest input for every target named (default: see max_len_of below).
 # Otherwise each target grows its corpus in BUILD/fuzz-corpus/TARGET (starting from
 # BUILD/fuzz-seeds/TARGET), logs to BUILD/fuzz-logs/TARGET.log and leaves any input that
 # crashes in BUILD/fuzz-findings/TARGET/. Exit status 1 when any target found something.
@@ -10,11 +11,13 @@ set -uo pipefail
 brief=0
 runs=10000000
 jobs=1
+max_len=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --brief) brief=1; shift ;;
     --runs) runs="$2"; shift 2 ;;
     --jobs) jobs="$2"; shift 2 ;;
+    --max-len) max_len="$2"; shift 2 ;;
     *) break ;;
   esac
 done
@@ -29,6 +32,7 @@ fi
 # keep the other inputs small, where the fuzzer runs fast (the big picture, sound and model
 # seeds are then cut; the small seeds keep their structure whole). Brief runs take every seed whole.
 max_len_of() {
+  if [ -n "$max_len" ]; then echo "$max_len"; return; fi
   case "$1" in
     box2_save) echo 4000000 ;;
     *) if [ $brief = 1 ]; then echo 1048576; else echo 65536; fi ;;
