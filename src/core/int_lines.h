@@ -5,6 +5,7 @@
 // leaves a half-written file behind.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class IntLineWriter {
 public:
@@ -13,12 +14,20 @@ public:
     IntLineWriter();
     void Int(int32_t value);
     void Text(const char* text);
-    const std::string& text() const { return buffer_; }
+    std::string_view text() const { return {data_, used_}; }
     // Writes the buffer to `path` through "path.tmp", synced to the disk, and a rename, then
     // syncs the folder; throws GameFileError naming `path` and the system's reason when it
     // cannot be written or replaced.
     void SaveAtomic(const std::string& path) const;
 
 private:
+    // Makes room for `bytes` more after the cursor.
+    void Grow(size_t bytes);
+
+    // The buffer's whole length is writable room; the text is its first used_ bytes. Lines
+    // are formatted straight through a pointer: a save has nearly a million of them.
     std::string& buffer_;
+    char* data_ = nullptr;   // buffer_.data()
+    size_t size_ = 0;        // buffer_.size()
+    size_t used_ = 0;
 };
