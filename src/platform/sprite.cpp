@@ -125,7 +125,7 @@ HRESULT Sprite::Create(Device* device, std::unique_ptr<Sprite>& out) {
     glUseProgram(GLuint(previousProgram));
     glGenBuffers(1, &sprite->vbo_);
 
-    sprite->vertices_.reserve(4 * 4096);
+    sprite->vertices_.resize(4 * 4096);
     sprite->runs_.reserve(64);
     out = std::move(sprite);
     return S_OK;
@@ -134,7 +134,7 @@ HRESULT Sprite::Create(Device* device, std::unique_ptr<Sprite>& out) {
 std::unique_ptr<Sprite> Sprite::CreateRecorder() {
     std::unique_ptr<Sprite> sprite(new Sprite());
     sprite->recorder_ = true;
-    sprite->vertices_.reserve(4 * 4096);
+    sprite->vertices_.resize(4 * 4096);
     sprite->runs_.reserve(64);
     return sprite;
 }
@@ -151,7 +151,7 @@ HRESULT Sprite::Begin(uint32_t flags) {
     begun_ = true;
     flags_ = flags;
     batchTexture_ = nullptr;
-    vertices_.clear();
+    vertexCount_ = 0;
     runs_.clear();
     // Points need back-buffer pixels one to one with target pixels (not so when drawing
     // straight into a scaled window) and no multisampling (a point covers samples its own way).
@@ -194,7 +194,7 @@ HRESULT Sprite::Draw(const Texture* texture, const Rect* src, const Vec3* center
     // Nothing to show without a texture (a picture that failed to load draws nothing).
     if (texture == nullptr || (!recorder_ && texture->glName() == 0)) return S_OK;
     if (texture != batchTexture_) {
-        if (!vertices_.empty()) Flush();
+        if (vertexCount_ != 0) Flush();
         batchTexture_ = texture;
     }
 
@@ -218,29 +218,31 @@ HRESULT Sprite::Draw(const Texture* texture, const Rect* src, const Vec3* center
             // One pixel: a point at its centre, sampling the middle of the source rectangle,
             // covers the same pixel with the same texel as the quad.
             StartRun(true);
-            vertices_.push_back(Vertex{x + 0.5f, y + 0.5f, (u0 + u1) * 0.5f, (v0 + v1) * 0.5f, c});
+            *AddVertices(1) = Vertex{x + 0.5f, y + 0.5f, (u0 + u1) * 0.5f, (v0 + v1) * 0.5f, c};
             return S_OK;
         }
         StartRun(false);
-        vertices_.push_back(Vertex{x, y, u0, v0, c});
-        vertices_.push_back(Vertex{x + qw, y, u1, v0, c});
-        vertices_.push_back(Vertex{x + qw, y + qh, u1, v1, c});
-        vertices_.push_back(Vertex{x, y + qh, u0, v1, c});
+        Vertex* v = AddVertices(4);
+        v[0] = Vertex{x, y, u0, v0, c};
+        v[1] = Vertex{x + qw, y, u1, v0, c};
+        v[2] = Vertex{x + qw, y + qh, u1, v1, c};
+        v[3] = Vertex{x, y + qh, u0, v1, c};
         return S_OK;
     }
     StartRun(false);
-    vertices_.push_back(Vertex{x0, y0, u0, v0, color});
-    vertices_.push_back(Vertex{x0 + dxX, y0 + dxY, u1, v0, color});
-    vertices_.push_back(Vertex{x0 + dxX + dyX, y0 + dxY + dyY, u1, v1, color});
-    vertices_.push_back(Vertex{x0 + dyX, y0 + dyY, u0, v1, color});
+    Vertex* v = AddVertices(4);
+    v[0] = Vertex{x0, y0, u0, v0, color};
+    v[1] = Vertex{x0 + dxX, y0 + dxY, u1, v0, color};
+    v[2] = Vertex{x0 + dxX + dyX, y0 + dxY + dyY, u1, v1, color};
+    v[3] = Vertex{x0 + dyX, y0 + dyY, u0, v1, color};
     return S_OK;
 }
 
 void Sprite::Flush() {
-    if (vertices_.empty()) return;
+    if (vertexCount_ == 0) return;
     ++batchCount_;
     if (recorder_ || device_ == nullptr || batchTexture_ == nullptr || !GlContextCurrent()) {
-        vertices_.clear();
+        vertexCount_ = 0;
         runs_.clear();
         return;
     }
@@ -269,20 +271,20 @@ void Sprite::Flush() {
     glUniform2f(pixelToClip_, 2.0f / float(w), 2.0f / float(h));
     glBindTexture(GL_TEXTURE_2D, batchTexture_->glName());
     glBindBuffer(GL_ARRAY_BUFFER, vbo_);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices_.size() * sizeof(Vertex)), vertices_.data(), GL_STREAM_DRAW);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertexCount_ * sizeof(Vertex)), vertices_.data(), GL_STREAM_DRAW);
     const GLsizei stride = sizeof(Vertex);
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, x)));
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<const void*>(offsetof(Vertex, u)));
     glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, reinterpret_cast<const void*>(offsetof(Vertex, rgba)));
     for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
     for (size_t i = 0; i < runs_.size(); ++i) {
-        const uint32_t end = i + 1 < runs_.size() ? runs_[i + 1].first : uint32_t(vertices_.size());
+        const uint32_t end = i + 1 < runs_.size() ? runs_[i + 1].first : uint32_t(vertexCount_);
         glDrawArrays(runs_[i].points ? GL_POINTS : GL_QUADS, GLint(runs_[i].first), GLsizei(end - runs_[i].first));
     }
     for (GLuint i = 0; i < 3; ++i) glDisableVertexAttribArray(i);
 
     saved.Restore();
-    vertices_.clear();
+    vertexCount_ = 0;
     runs_.clear();
 }
 

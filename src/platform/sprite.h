@@ -72,7 +72,7 @@ private:
         uint32_t first;   // index of its first vertex
     };
     void StartRun(bool points) {
-        if (runs_.empty() || runs_.back().points != points) runs_.push_back(Run{points, uint32_t(vertices_.size())});
+        if (runs_.empty() || runs_.back().points != points) runs_.push_back(Run{points, uint32_t(vertexCount_)});
     }
     Device* device_ = nullptr;
     bool recorder_ = false;
@@ -80,7 +80,16 @@ private:
     uint32_t flags_ = 0;   // Begin's flags (alpha blending)
     Matrix transform_ = MatrixIdentity();
     const Texture* batchTexture_ = nullptr;
+    // The queued vertices are the first vertexCount_ of vertices_, whose whole length is
+    // room: a draw writes its corners through a pointer instead of four push_backs.
+    Vertex* AddVertices(size_t n) {
+        if (vertices_.size() - vertexCount_ < n) vertices_.resize(vertices_.size() * 2 + n);
+        Vertex* v = vertices_.data() + vertexCount_;
+        vertexCount_ += n;
+        return v;
+    }
     std::vector<Vertex> vertices_;
+    size_t vertexCount_ = 0;
     std::vector<Run> runs_;
     bool points_ = false;   // one-pixel draws may go as points (not while multisampling)
     std::vector<DrawRecord> records_;
