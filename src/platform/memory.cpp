@@ -8,7 +8,7 @@ namespace plat {
 
 void KeepLargeBlocksReturnable() {
 #if defined(M_MMAP_THRESHOLD) && defined(M_TRIM_THRESHOLD)
-    constexpr int kLargeBlock = 128 * 1024;   // glibc's own starting threshold, kept fixed
+    constexpr int kLargeBlock = 64 * 1024;   // a block of a software-rendered scene's commands
     mallopt(M_MMAP_THRESHOLD, kLargeBlock);
     mallopt(M_TRIM_THRESHOLD, kLargeBlock);
 #endif
