@@ -127,6 +127,46 @@ TEST_F(PlatformGlDraw, OnePixelDrawsKeepTheirPixelTexelAndOrder) {
     ExpectNear(Pixel(102, 51), 0xFF000000, 0);
 }
 
+// Presented into a window of its own size, the picture arrives pixel for pixel (a copy, not
+// a shaded quad); into a larger one it is scaled into the middle, with black bars.
+TEST_F(PlatformGlDraw, PresentShowsThePictureInTheWindow) {
+    int dw = 0, dh = 0;
+    window_->DrawableSize(dw, dh);
+    ASSERT_GT(dw, 64);
+    ASSERT_GT(dh, 64);
+    for (int w : {dw, dw / 2}) {
+        const int h = w == dw ? dh : dh / 4;   // half as tall for its width: bars above and below
+        MakeDevice(w, h, 0);
+        auto grey = Solid(8, 8, 0xFF808080);
+        ASSERT_EQ(device_->BeginScene(), plat::S_OK);
+        device_->Clear(0xFF2040C0);
+        sprite_->Begin(plat::SPRITE_ALPHABLEND);
+        const plat::Rect src{0, 0, 256, 256};
+        const plat::Vec3 pos{0, 0, 0};
+        sprite_->Draw(grey.get(), &src, nullptr, &pos, 0xFFFF8000);   // the top-left corner
+        sprite_->End();
+        device_->EndScene();
+        Read();
+        ASSERT_EQ(device_->Present(), plat::S_OK);
+        std::vector<uint32_t> shown(size_t(dw) * dh);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glReadPixels(0, 0, dw, dh, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, shown.data());
+        device_->BindBackBuffer();
+        auto windowPixel = [&](int x, int y) { return shown[size_t(dh - 1 - y) * dw + x]; };   // rows bottom first
+        SCOPED_TRACE(w);
+        if (w == dw) {
+            for (int y = 0; y < h; y += 7)
+                for (int x = 0; x < w; x += 5) ASSERT_EQ(windowPixel(x, y), Pixel(x, y)) << x << "," << y;
+        } else {
+            ExpectNear(windowPixel(dw / 2, 2), 0xFF000000, 0);       // the bar above
+            ExpectNear(windowPixel(dw / 2, dh - 3), 0xFF000000, 0);  // the bar below
+            ExpectNear(windowPixel(dw / 2, dh / 2), 0xFF2040C0, 0);  // the picture's middle
+        }
+        sprite_.reset();
+        device_.reset();
+    }
+}
+
 TEST_F(PlatformGlDraw, SpritesRestoreTheStateTheyBorrow) {
     MakeDevice(64, 64, 0);
     auto t = Solid(2, 2, 0xFFFFFFFF);

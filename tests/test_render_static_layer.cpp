@@ -22,8 +22,7 @@ const plat::Texture* g_pen = nullptr;
 
 // Overlapping one-texel dots in half-transparent colours, and an opaque bar over some of them:
 // below 1280 x 1024 several dots share a pixel, so the order of blending shows.
-void DrawPattern() {
-    ++g_patternRuns;
+void DrawDots() {
     const plat::Rect texel{0, 0, 1, 1};
     for (int y = 100; y < 300; y += 2)
         for (int x = 100; x < 400; x += 3) {
@@ -35,6 +34,27 @@ void DrawPattern() {
         const plat::Vec3 pos{float(x), 200, 0};
         g_sprite->Draw(g_pen, &bar, nullptr, &pos, 0xFF888888);
     }
+}
+
+void DrawPattern() {
+    ++g_patternRuns;
+    DrawDots();
+}
+
+// The whole screen in opaque blocks drawn without blending, the pattern blended over them.
+const plat::Texture* g_block = nullptr;
+int g_opaqueRuns = 0;
+void DrawOpaquePattern() {
+    ++g_opaqueRuns;
+    g_sprite->SetFlags(0);
+    const plat::Rect block{0, 0, 64, 64};
+    for (int y = 0; y < 1024; y += 64)
+        for (int x = 0; x < 1280; x += 64) {
+            const plat::Vec3 pos{float(x), float(y), 0};
+            g_sprite->Draw(g_block, &block, nullptr, &pos, (x + y) % 128 ? 0xFF3060A0 : 0xFFE0C020);
+        }
+    g_sprite->SetFlags(plat::SPRITE_ALPHABLEND);
+    DrawDots();
 }
 
 class RenderStaticLayer : public GlWindowTest {
@@ -52,6 +72,7 @@ protected:
         white.width = white.height = 64;
         white.pixels.assign(64 * 64, 0xFFFFFFFF);
         block_ = plat::Texture::FromImage(white, false);
+        g_block = block_.get();
     }
     void TearDown() override {
         ReleaseStaticLayer();
@@ -76,15 +97,16 @@ protected:
 
     // One frame: background, a sprite before, the pattern (cached under `key`, or drawn
     // straight in), a sprite after.
-    std::vector<uint32_t> Frame(bool layered, uint64_t key = 7) {
+    std::vector<uint32_t> Frame(bool layered, uint64_t key = 7, void (*draw)() = &DrawPattern, bool opaque = false) {
         g_device->BeginScene();
         g_device->Clear(0xFFFFE7DD);
         g_sprite->Begin(plat::SPRITE_ALPHABLEND);
         const plat::Rect big{0, 0, 64, 64};
         const plat::Vec3 before{120, 120, 0};
         g_sprite->Draw(block_.get(), &big, nullptr, &before, 0x8000A000);
-        if (layered) DrawStaticLayer(key, &DrawPattern);
-        else DrawPattern();
+        if (layered) DrawStaticLayer(key, draw, opaque);
+        else draw();
+        EXPECT_EQ(g_sprite->flags(), plat::SPRITE_ALPHABLEND);   // as the draws left it
         const plat::Vec3 after{300, 250, 0};
         g_sprite->Draw(g_pen, &big, nullptr, &after, 0xFF0000FF);
         g_sprite->End();
@@ -132,10 +154,29 @@ TEST_F(RenderStaticLayer, DrawsAgainOnlyForANewKeyOrDevice) {
     EXPECT_EQ(first, second);
     Frame(true, 2);
     EXPECT_EQ(g_patternRuns, 2);
+    // Another picture under the same key is drawn too, and the first one again after it.
+    g_opaqueRuns = 0;
+    Frame(true, 2, &DrawOpaquePattern, true);
+    EXPECT_EQ(g_opaqueRuns, 1);
+    Frame(true, 2);
+    EXPECT_EQ(g_patternRuns, 3);
     MakeDevice(1024, 768);
     const std::vector<uint32_t> rebuilt = Frame(true, 2);
-    EXPECT_EQ(g_patternRuns, 3);
+    EXPECT_EQ(g_patternRuns, 4);
     EXPECT_LE(WorstChannelDifference(Frame(false), rebuilt), 1);
+}
+
+// An opaque picture is shown without blending, to the pixels its draws give.
+TEST_F(RenderStaticLayer, AnOpaquePictureShowsTheSamePixels) {
+    for (auto [w, h] : {std::pair{800, 600}, std::pair{1280, 1024}}) {
+        MakeDevice(w, h);
+        const std::vector<uint32_t> direct = Frame(false, 3, &DrawOpaquePattern, true);
+        const std::vector<uint32_t> layered = Frame(true, 3, &DrawOpaquePattern, true);
+        EXPECT_EQ(direct, layered) << w << "x" << h;
+        // The sprite drawn after the picture still blends over it.
+        const size_t x = size_t(310.5 * w / 1280), y = size_t(260.5 * h / 1024);
+        EXPECT_EQ(layered[y * size_t(w) + x], 0xFF0000FFu);
+    }
 }
 
 TEST_F(RenderStaticLayer, WithoutAGpuThePatternIsDrawnEveryFrame) {

@@ -85,17 +85,9 @@ uint32_t StateColour(int32_t state) {
     return state == TileOpen ? OpenColour : LockedColour;
 }
 
-void DrawNumber(const OverviewTile& tile) {
-    const std::string number = std::to_string(tile.level);
-    const int left = tile.x + Border, top = tile.y + Border;
-    Fill(left, top, left + TextWidth(number) + 10, top + BadgeHeight, StateColour(tile.state));
-    Text(number, left + 5, top, White);
-}
-
-// A gold star on a badge in the top-right corner.
+// A gold star on the badge in the top-right corner.
 void DrawStar(const OverviewTile& tile) {
     const int right = tile.x + tile.w - Border, top = tile.y + Border;
-    Fill(right - BadgeHeight, top, right, top + BadgeHeight, SolvedColour);
     const float size = float(StarSource.right - StarSource.left) * StarScale;
     const float offset = (float(BadgeHeight) - size) / 2;
     DrawStretched(SurfaceTexture(SurfaceMain), StarSource, float(right - BadgeHeight) + offset, float(top) + offset,
@@ -111,20 +103,42 @@ void DrawPadlock(const OverviewTile& tile) {
     Fill(right - 17, bottom - 28, right - 3, bottom - 25, LockColour);
 }
 
-void DrawTile(const OverviewTile& tile, bool hot) {
+// A tile is drawn in layers: the card (with its shadow), the picture, the marks on it (frame,
+// badges, padlock), the text, the star. DrawLevelOverview draws one layer for every tile before
+// the next: tiles lie apart (their gap is wider than a shadow), so the pixels are those of
+// drawing tile by tile, with five texture changes instead of about ten a tile.
+void DrawTileCard(const OverviewTile& tile, bool hot) {
     const int right = tile.x + tile.w, bottom = tile.y + tile.h;
     Fill(tile.x + 3, tile.y + 3, right + 3, bottom + 3, Shadow);
     const uint32_t card = tile.state == TileLocked ? LockedCardColour : (hot ? HotCardColour : CardColour);
     Fill(tile.x, tile.y, right, bottom, card);
-    if (OverviewHasPicture(tile.level))
-        DrawStretched(OverviewAtlas(), ThumbAtlasRect(tile.level - 1), float(tile.x + PictureInset),
-                      float(tile.y + PictureInset), 1.0f, 1.0f, tile.state == TileLocked ? DimmedPicture : White);
-    else
-        Text("?", tile.x + tile.w / 2 - 6, tile.y + tile.h / 2 - 14, LockedColour);
-    Outline(tile.x, tile.y, right, bottom, Border, hot ? HotColour : StateColour(tile.state));
-    DrawNumber(tile);
-    if (tile.state == TileSolved) DrawStar(tile);
+}
+
+void DrawTilePicture(const OverviewTile& tile, bool) {
+    if (!OverviewHasPicture(tile.level)) return;
+    DrawStretched(OverviewAtlas(), ThumbAtlasRect(tile.level - 1), float(tile.x + PictureInset),
+                  float(tile.y + PictureInset), 1.0f, 1.0f, tile.state == TileLocked ? DimmedPicture : White);
+}
+
+void DrawTileMarks(const OverviewTile& tile, bool hot) {
+    Outline(tile.x, tile.y, tile.x + tile.w, tile.y + tile.h, Border, hot ? HotColour : StateColour(tile.state));
+    const std::string number = std::to_string(tile.level);
+    const int left = tile.x + Border, top = tile.y + Border;
+    Fill(left, top, left + TextWidth(number) + 10, top + BadgeHeight, StateColour(tile.state));
+    if (tile.state == TileSolved) {
+        const int right = tile.x + tile.w - Border;
+        Fill(right - BadgeHeight, top, right, top + BadgeHeight, SolvedColour);
+    }
     if (tile.state == TileLocked) DrawPadlock(tile);
+}
+
+void DrawTileText(const OverviewTile& tile, bool) {
+    if (!OverviewHasPicture(tile.level)) Text("?", tile.x + tile.w / 2 - 6, tile.y + tile.h / 2 - 14, LockedColour);
+    Text(std::to_string(tile.level), tile.x + Border + 5, tile.y + Border, White);
+}
+
+void DrawTileStar(const OverviewTile& tile, bool) {
+    if (tile.state == TileSolved) DrawStar(tile);
 }
 
 // An arrow card in the tiles' style, with the level button's arrow enlarged in its middle.
@@ -148,8 +162,9 @@ void DrawLevelOverview() {
         g_overviewHotLevel = hit.level;
     }
     if (!g_sprite) return;
-    for (const OverviewTile& tile : OverviewTiles())
-        DrawTile(tile, g_hotButton == HotLevelTile && g_overviewHotLevel == tile.level);
+    for (auto layer : {DrawTileCard, DrawTilePicture, DrawTileMarks, DrawTileText, DrawTileStar})
+        for (const OverviewTile& tile : OverviewTiles())
+            layer(tile, g_hotButton == HotLevelTile && g_overviewHotLevel == tile.level);
     if (OverviewHasPrevPage()) DrawArrow(PagePrevRect, PrevArrow, PrevArrowLit, g_hotButton == HotPagePrev);
     if (OverviewHasNextPage()) DrawArrow(PageNextRect, NextArrow, NextArrowLit, g_hotButton == HotPageNext);
 }

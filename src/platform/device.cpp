@@ -264,13 +264,26 @@ HRESULT Device::Clear(uint32_t color, float depth) {
 void Device::DrawToWindow() const {
     int dw = 0, dh = 0;
     window_.DrawableSize(dw, dh);
-    Fbo().BindFramebuffer(GL_FRAMEBUFFER, 0);
+    const FramebufferFns& f = Fbo();
+    f.BindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, dw, dh);
     glDisable(GL_SCISSOR_TEST);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
     const ViewRect r = LetterboxRect(params_.width, params_.height, dw, dh);
+    // Bars only where the picture leaves them.
+    if (r.width != dw || r.height != dh) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     if (r.width == 0) return;
+    if (r.width == params_.width && r.height == params_.height && f.BlitFramebuffer) {
+        // Pixel for pixel: a copy, which a software driver does as a memory move instead of
+        // shading a screenful of fragments.
+        f.BindFramebuffer(GL_READ_FRAMEBUFFER, fbo_);
+        f.BlitFramebuffer(0, 0, r.width, r.height, r.x0, r.y0, r.x0 + r.width, r.y0 + r.height, GL_COLOR_BUFFER_BIT,
+                          GL_NEAREST);
+        f.BindFramebuffer(GL_FRAMEBUFFER, 0);
+        return;
+    }
     glViewport(r.x0, r.y0, r.width, r.height);
     glUseProgram(0);
     glDisable(GL_DEPTH_TEST);
