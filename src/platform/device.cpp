@@ -275,7 +275,9 @@ void Device::DrawToWindow() const {
         glClear(GL_COLOR_BUFFER_BIT);
     }
     if (r.width == 0) return;
-    if (r.width == params_.width && r.height == params_.height && f.BlitFramebuffer) {
+    GLint windowSamples = 0;   // a driver may multisample the window itself; a blit into that fails
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &windowSamples);
+    if (r.width == params_.width && r.height == params_.height && f.BlitFramebuffer && windowSamples == 0) {
         // Pixel for pixel: a copy, which a software driver does as a memory move instead of
         // shading a screenful of fragments.
         f.BindFramebuffer(GL_READ_FRAMEBUFFER, fbo_);
