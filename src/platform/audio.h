@@ -184,12 +184,13 @@ public:
     virtual HRESULT get_Volume(int32_t* volume) = 0;
 };
 
-// One stream: a decoded file (MP3 or WAV) and its play state.
+// One stream: a sound file (MP3 or WAV) and its play state.
 class FilterGraph {
 public:
     virtual ~FilterGraph() = default;
     static HRESULT Create(std::shared_ptr<FilterGraph>& out);
-    // Decodes the whole file; the stream stands stopped at its start.
+    // Opens the file (MP3 is decoded as it plays, anything else whole); the stream stands
+    // stopped at its start.
     virtual HRESULT RenderFile(const std::string& fileName) = 0;
     // The graph's other faces; each holder keeps the graph alive.
     virtual HRESULT QueryControl(std::shared_ptr<MediaControl>& out) = 0;

@@ -1,5 +1,6 @@
-// Media streams: a whole file decoded by SDL_mixer (MP3 or WAV, converted to the mixer's
-// format) and played by our mixer with run, stop, seeking and an end-of-stream event.
+// Media streams played by our mixer with run, stop, seeking and an end-of-stream event. MP3
+// is decoded as it plays (the music); anything else, and an MP3 mpg123 will not give in the
+// mixer's format, is decoded whole by SDL_mixer (the jingles are short).
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -11,6 +12,7 @@
 
 #include "platform/audio.h"
 #include "platform/audio_mixer.h"
+#include "platform/mp3_stream.h"
 
 namespace plat {
 
@@ -31,21 +33,30 @@ public:
         std::error_code ec;
         if (!std::filesystem::is_regular_file(fileName, ec)) return VFW_E_NOT_FOUND;
         if (!OpenAudio()) return VFW_E_UNSUPPORTED_STREAM;
-        // Decoding happens outside the mixer lock: the device keeps playing meanwhile.
-        // The decoded chunk is played as it is: a copy would double a minute of music
-        // (11 MB) at the moment the game loads everything else.
-        ChunkPtr chunk(Mix_LoadWAV_RW(SDL_RWFromFile(fileName.c_str(), "rb"), 1));
-        if (!chunk) return VFW_E_UNSUPPORTED_STREAM;
-        const auto* samples = reinterpret_cast<const int16_t*>(chunk->abuf);
-        const int64_t frames = static_cast<int64_t>(chunk->alen / sizeof(int16_t) / AudioChannels);
+        // Opening, scanning and decoding happen outside the mixer lock: the device keeps
+        // playing meanwhile. A whole decoded chunk is played as it is, never copied.
+        std::unique_ptr<Mp3Stream> mp3 = Mp3Stream::Open(fileName);
+        ChunkPtr chunk;
+        if (!mp3) {
+            chunk.reset(Mix_LoadWAV_RW(SDL_RWFromFile(fileName.c_str(), "rb"), 1));
+            if (!chunk) return VFW_E_UNSUPPORTED_STREAM;
+        }
+        const auto* samples = chunk ? reinterpret_cast<const int16_t*>(chunk->abuf) : nullptr;
+        const int64_t frames = chunk ? static_cast<int64_t>(chunk->alen / sizeof(int16_t) / AudioChannels)
+                                     : mp3->frames();
 
-        ChunkPtr old;
+        // The old decoder or chunk is freed after the lock is left.
+        ChunkPtr oldChunk;
+        std::unique_ptr<Mp3Stream> oldMp3;
         auto lock = audio_internal::EnterAudio();
-        old = std::move(chunk_);
+        oldChunk = std::move(chunk_);
+        oldMp3 = std::move(mp3_);
         chunk_ = std::move(chunk);
+        mp3_ = std::move(mp3);
         samples_ = samples;
         frames_ = frames;
         position_ = 0;
+        seekPending_ = false;   // a fresh decoder stands at its start
         stop_ = frames_;
         running_ = false;
         completeSent_ = false;
@@ -103,8 +114,10 @@ public:
         auto lock = audio_internal::EnterAudio();
         if (stop && (stopFlags & AM_SEEKING_AbsolutePositioning))
             stop_ = std::clamp<int64_t>(ReferenceTimeToFrames(*stop), 0, frames_);
-        if (current && (currentFlags & AM_SEEKING_AbsolutePositioning))
+        if (current && (currentFlags & AM_SEEKING_AbsolutePositioning)) {
             position_ = std::clamp<int64_t>(ReferenceTimeToFrames(*current), 0, frames_);
+            seekPending_ = true;   // the decoder follows when it next plays
+        }
         completeSent_ = false;
         return S_OK;
     }
@@ -143,13 +156,12 @@ public:
     void MixInto(int32_t* acc, int frames) override {
         if (!running_ || position_ >= stop_ || audio_internal::MusicPausedLocked()) return;
         const int n = static_cast<int>(std::min<int64_t>(frames, stop_ - position_));
-        const int16_t* s = samples_ + position_ * AudioChannels;
-        if (gain_ == 1.0f) {
-            for (int i = 0; i < n * AudioChannels; ++i) acc[i] += s[i];
+        if (mp3_) {
+            DecodeInto(acc, n);
         } else {
-            for (int i = 0; i < n * AudioChannels; ++i) acc[i] += static_cast<int32_t>(s[i] * gain_);
+            AddSamples(acc, samples_ + position_ * AudioChannels, n);
+            position_ += n;
         }
-        position_ += n;
         if (position_ >= stop_ && !completeSent_) {
             // One end-of-stream event per pass; the stream stays "running", silent at its end.
             events_.push_back(EC_COMPLETE);
@@ -158,12 +170,44 @@ public:
     }
 
 private:
+    void AddSamples(int32_t* acc, const int16_t* s, int frames) const {
+        if (gain_ == 1.0f) {
+            for (int i = 0; i < frames * AudioChannels; ++i) acc[i] += s[i];
+        } else {
+            for (int i = 0; i < frames * AudioChannels; ++i) acc[i] += static_cast<int32_t>(s[i] * gain_);
+        }
+    }
+
+    // Plays n frames from the decoder, which always stands at position_ when it reads. A
+    // file that ends early or breaks is at its end: the rest is silence and the stream
+    // completes; the decoder seeks again before it reads anything more.
+    void DecodeInto(int32_t* acc, int n) {
+        int done = 0;
+        if (!seekPending_ || mp3_->Seek(position_)) {
+            seekPending_ = false;
+            while (done < n) {
+                const std::span<const int16_t> s = mp3_->Read(n - done);
+                if (s.empty()) break;
+                const int got = static_cast<int>(s.size()) / AudioChannels;
+                AddSamples(acc + done * AudioChannels, s.data(), got);
+                done += got;
+            }
+        }
+        position_ += done;
+        if (done < n) {
+            position_ = stop_;
+            seekPending_ = true;
+        }
+    }
+
     struct FreeChunk {
         void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
     };
     using ChunkPtr = std::unique_ptr<Mix_Chunk, FreeChunk>;
 
-    ChunkPtr chunk_;
+    ChunkPtr chunk_;                       // a file decoded whole, or
+    std::unique_ptr<Mp3Stream> mp3_;       // an MP3 decoded as it plays
+    bool seekPending_ = false;
     const int16_t* samples_ = nullptr;
     int64_t frames_ = 0;
     int64_t position_ = 0;
