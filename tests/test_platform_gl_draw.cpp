@@ -127,6 +127,38 @@ TEST_F(PlatformGlDraw, OnePixelDrawsKeepTheirPixelTexelAndOrder) {
     ExpectNear(Pixel(102, 51), 0xFF000000, 0);
 }
 
+// A batch far longer than the driver gets at once is handed over in pieces: every point and
+// every quad still lands whole, also where a piece ends in the middle of the points and the
+// quads that follow must not be cut.
+TEST_F(PlatformGlDraw, LongBatchesArriveWhole) {
+    MakeDevice(1280, 1024, 0);   // a virtual pixel is a pixel
+    auto white = Solid(2, 2, 0xFFFFFFFF);
+    const plat::Rect dot{0, 0, 1, 1}, square{0, 0, 2, 2};
+    ASSERT_EQ(device_->BeginScene(), plat::S_OK);
+    device_->Clear(0xFF000000);
+    sprite_->Begin(plat::SPRITE_ALPHABLEND);
+    sprite_->SetTransform(plat::MatrixScaling(0.5f, 0.5f, 1.0f));   // half a pixel each way: points
+    for (int i = 0; i < 4095; ++i) {
+        const plat::Vec3 at{float(2 * (i % 1000)), float(2 * (i / 1000)), 0};
+        sprite_->Draw(white.get(), &dot, nullptr, &at, 0xFFFF0000);
+    }
+    sprite_->SetTransform(plat::MatrixIdentity());
+    for (int i = 0; i < 3000; ++i) {
+        const plat::Vec3 at{float(2 * (i % 600)), float(100 + 2 * (i / 600)), 0};
+        sprite_->Draw(white.get(), &square, nullptr, &at, 0xFF00FF00);
+    }
+    sprite_->End();
+    device_->EndScene();
+    Read();
+    int points = 0, squares = 0;
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 1000; ++x) points += (Pixel(x, y) & 0xFFFF00) > 0x100000;   // a quarter pixel of red
+    for (int y = 100; y < 110; ++y)
+        for (int x = 0; x < 1200; ++x) squares += Pixel(x, y) == 0xFF00FF00;
+    EXPECT_EQ(points, 4095);
+    EXPECT_EQ(squares, 3000 * 4);
+}
+
 // Presented into a window of its own size, the picture arrives pixel for pixel (a copy, not
 // a shaded quad); into a larger one it is scaled into the middle, with black bars.
 TEST_F(PlatformGlDraw, PresentShowsThePictureInTheWindow) {

@@ -1,4 +1,5 @@
-// Reading the texture list and loading its sheets without a GPU.
+// Reading the texture list, loading its sheets without a GPU, and which sheets the running
+// game holds on each screen.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -6,6 +7,8 @@
 #include <fstream>
 
 #include "core/game_error.h"
+#include "game_runner.h"
+#include "platform/image.h"
 #include "render/graphics.h"
 #include "render/texture_catalog.h"
 
@@ -112,6 +115,31 @@ TEST_F(RenderCatalog, SheetsLoadOnceWithoutADevice) {
     EXPECT_EQ(SurfaceTexture(0), first);     // already loaded: kept, not reloaded
     EXPECT_EQ(SurfaceTexture(-1), nullptr);
     EXPECT_EQ(SurfaceTexture(2), nullptr);
+}
+
+
+// The intro holds the stars' sheet and its multisampled target; each later screen holds only
+// the sheets it draws from. A sheet set aside and loaded again shows exactly what a fresh
+// load after a device rebuild shows.
+TEST(RenderSheets, EachScreenHoldsOnlyItsSheetsAndShowsThemAsAFreshLoadDoes) {
+    const int main = 1 << SurfaceMain, menu = 1 << SurfaceMenu, box1 = 1 << SurfaceBox1Figures;
+    const int small = (1 << SurfaceCursor) | (1 << SurfacePen);
+    GameRunner runner;
+    const GameRun run = runner.Run(
+        "frames 3\nexpect sheetsLoaded " + std::to_string(small | main) + "\nexpect multisampleTarget 1\n"
+        "click\nframes 1\nexpect g_introActive 0\nexpect multisampleTarget 0\n"
+        "expect sheetsLoaded " + std::to_string(small | main | menu) + "\n"
+        "move 380 320\nclick\nframes 3\nexpect g_screenState 3\n"
+        "move 500 220\nclick\nframes 3\nexpect g_screenState 1\n"
+        "expect sheetsLoaded " + std::to_string(small | main | box1) + "\nscreenshot kept.png\n"
+        "device reset\nframes 3\nexpect deviceRebuilds 1\n"
+        "expect sheetsLoaded " + std::to_string(small | main | box1) + "\nscreenshot fresh.png\n");
+    ASSERT_EQ(run.exitCode, 0) << run.stdErr;
+    plat::Image kept, fresh;
+    std::string error;
+    ASSERT_TRUE(plat::LoadImageFile(runner.Path("kept.png"), kept, error)) << error;
+    ASSERT_TRUE(plat::LoadImageFile(runner.Path("fresh.png"), fresh, error)) << error;
+    EXPECT_TRUE(kept.pixels == fresh.pixels);
 }
 
 }  // namespace

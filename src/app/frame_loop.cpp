@@ -23,6 +23,17 @@ namespace {
 constexpr int CursorMaxX = VirtualWidth - 5;    // 1275
 constexpr int CursorMaxY = VirtualHeight - 5;   // 1019
 constexpr int MaxAcquireTries = 1000;           // the lost-input loop must end even on a broken device
+
+// The big sheets the screen shown draws from; the others are freed until a screen wants them
+// (a 2048 x 1024 sheet is 8 MB, which a machine drawing without a GPU holds in its own memory).
+uint32_t SheetsDrawnNow() {
+    if (g_introActive == 1) return SheetBit(SurfaceMain);   // the stars
+    switch (g_screenState) {
+        case ScreenBox1: return SheetBit(SurfaceMain) | SheetBit(SurfaceBox1Figures);
+        case ScreenBox2: return SheetBit(SurfaceMain) | SheetBit(SurfaceBox2Figures);
+        default: return SheetBit(SurfaceMain) | SheetBit(SurfaceMenu);
+    }
+}
 }  // namespace
 
 void TForm1::ApplicationEvents1Idle(bool& Done) {
@@ -31,6 +42,9 @@ void TForm1::ApplicationEvents1Idle(bool& Done) {
         g_hr = g_device ? g_device->TestCooperativeLevel() : plat::D3DERR_DEVICENOTRESET;
         if (g_hr == plat::D3DERR_DEVICELOST) return;   // wait for the next message
         if (plat::Failed(g_hr)) RestoreDevice();
+        // What the intro alone drew with goes before the menus load their sheets.
+        if (g_introActive != 1) ReleaseIntroGraphics();
+        KeepSheets(SheetsDrawnNow());
         if (g_introActive == 1) drawmesh(1);
         else RenderFrame();
         ++g_framesDrawn;

@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/timing.h"
 #include "render/graphics.h"
+#include "render/texture_catalog.h"
 
 void DumpShell(StateDump& dump) {
     dump.SetInt("g_screenState", g_screenState);
@@ -45,6 +46,12 @@ void DumpShell(StateDump& dump) {
     dump.SetInt("g_ticksPerSecond", g_ticksPerSecond);
     dump.SetInt("framesDrawn", g_framesDrawn);
     dump.SetInt("deviceRebuilds", g_deviceRebuilds);
+    // What the graphics hold: catalogue entries with a texture (bit per entry), the intro's target.
+    int64_t sheets = 0;
+    for (size_t k = 0; k < g_surfaces.size() && k < 32; ++k)
+        if (g_surfaces[k].texture) sheets |= int64_t(1) << k;
+    dump.SetInt("sheetsLoaded", sheets);
+    dump.SetInt("multisampleTarget", g_device && g_device->holdsMultisampleTarget() ? 1 : 0);
     // The player's switches and the window as it is.
     dump.SetInt("settings.music", g_settings.music ? 1 : 0);
     dump.SetInt("settings.effects", g_settings.effects ? 1 : 0);

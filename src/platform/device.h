@@ -52,6 +52,8 @@ public:
     int width() const { return params_.width; }
     int height() const { return params_.height; }
     int multiSample() const { return params_.multiSample; }
+    // True while the multisampled target exists (made by a scene that asked for it).
+    bool holdsMultisampleTarget() const { return msFbo_ != 0; }
     // True while this scene draws into the multisampled target.
     bool multisampled() const { return multisampled_; }
     // True when drawing goes straight into the window (no framebuffer objects).

@@ -8,6 +8,7 @@
 // its render state at the start of every frame it draws.
 #include "platform/sprite.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -20,6 +21,9 @@
 namespace plat {
 
 namespace {
+
+// Vertices handed to the driver between two flushes (see Flush).
+constexpr uint32_t GpuFlushVertices = 4096;
 
 // GLSL 1.20, the language of OpenGL 2.1. The colour word 0xAARRGGBB arrives as its four
 // bytes in memory order and is put back into r, g, b, a by the swizzle.
@@ -279,7 +283,25 @@ void Sprite::Flush() {
     for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
     for (size_t i = 0; i < runs_.size(); ++i) {
         const uint32_t end = i + 1 < runs_.size() ? runs_[i + 1].first : uint32_t(vertexCount_);
-        glDrawArrays(runs_[i].points ? GL_POINTS : GL_QUADS, GLint(runs_[i].first), GLsizei(end - runs_[i].first));
+        for (uint32_t first = runs_[i].first; first < end;) {
+            // A renderer on the CPU bins every command of a frame before it draws any: a
+            // screen of tens of thousands of dots would hold megabytes of bins at once. Handed
+            // over in pieces, each piece is drawn and its bins reused. (Multiple of 4: quads.)
+            uint32_t count = std::min<uint32_t>(end - first, GpuFlushVertices - uint32_t(verticesSinceGpuFlush_));
+            if (!runs_[i].points) count &= ~3u;
+            if (count == 0) {
+                glFlush();
+                verticesSinceGpuFlush_ = 0;
+                continue;
+            }
+            glDrawArrays(runs_[i].points ? GL_POINTS : GL_QUADS, GLint(first), GLsizei(count));
+            first += count;
+            verticesSinceGpuFlush_ += count;
+            if (verticesSinceGpuFlush_ >= GpuFlushVertices) {
+                glFlush();
+                verticesSinceGpuFlush_ = 0;
+            }
+        }
     }
     for (GLuint i = 0; i < 3; ++i) glDisableVertexAttribArray(i);
 

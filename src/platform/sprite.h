@@ -90,6 +90,7 @@ private:
     }
     std::vector<Vertex> vertices_;
     size_t vertexCount_ = 0;
+    size_t verticesSinceGpuFlush_ = 0;
     std::vector<Run> runs_;
     bool points_ = false;   // one-pixel draws may go as points (not while multisampling)
     std::vector<DrawRecord> records_;

@@ -123,6 +123,11 @@ void drawmesh(int) {
     }
 }
 
+void ReleaseIntroGraphics() {
+    if (g_vertexBuffer || g_indexBuffer) ReleaseModelBuffers();
+    ReleaseModelTextures();
+}
+
 void ReleaseModelTextures() {
     for (size_t i = g_modelObjects.size(); i-- > 0;) g_modelObjects[i].texture.reset();
 }

@@ -74,35 +74,63 @@ void LogTextureFailure(plat::HRESULT hr, const std::string& why) {
     WriteErrorLog(plat::Failed(hr) ? hr : plat::E_FAIL, "Not D3DXCreateTextureFromFile: " + why);
 }
 
-void InitSurfaces() {
-    for (int k = 0; k < g_surfaceCount && k < static_cast<int>(g_surfaces.size()); ++k) {
-        TSurfaces& entry = g_surfaces[k];
-        if (entry.texture) continue;
-        if (entry.fileName.empty()) {
-            // A short list leaves entries without a name; loading them fails like a missing file.
-            const std::string why = "Surfaces.ini: entry " + std::to_string(k) + " has no file name";
-            std::fprintf(stderr, "%s\n", why.c_str());
-            if (g_device) LogTextureFailure(plat::E_FAIL, why);
-            continue;
-        }
-        if (!g_device) {
-            // Recorder graphics (no GPU): sizes only, so draws name real sheets.
-            plat::Image image;
-            std::string error;
-            if (plat::LoadImageFile(GamePath(entry.fileName), image, error)) entry.texture = plat::Texture::FromImage(image, false);
-            else std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
-            continue;
-        }
+namespace {
+
+// Loads one entry on the device (or its sizes only without one); failures are reported with
+// the file and leave the entry empty.
+void LoadSurface(int k) {
+    TSurfaces& entry = g_surfaces[k];
+    entry.setAside = false;
+    if (entry.fileName.empty()) {
+        // A short list leaves entries without a name; loading them fails like a missing file.
+        const std::string why = "Surfaces.ini: entry " + std::to_string(k) + " has no file name";
+        std::fprintf(stderr, "%s\n", why.c_str());
+        if (g_device) LogTextureFailure(plat::E_FAIL, why);
+        return;
+    }
+    if (!g_device) {
+        // Recorder graphics (no GPU): sizes only, so draws name real sheets.
+        plat::Image image;
         std::string error;
-        const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), GamePath(entry.fileName), entry.texture, false, &error);
-        if (plat::Failed(hr)) {
-            std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
-            LogTextureFailure(hr, error);
+        if (plat::LoadImageFile(GamePath(entry.fileName), image, error)) entry.texture = plat::Texture::FromImage(image, false);
+        else std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
+        return;
+    }
+    std::string error;
+    const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), GamePath(entry.fileName), entry.texture, false, &error);
+    if (plat::Failed(hr)) {
+        std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
+        LogTextureFailure(hr, error);
+    }
+}
+
+bool Swappable(int k) { return k < 32 && (SwappableSheets & SheetBit(k)) != 0; }
+
+}  // namespace
+
+void InitSurfaces() {
+    // Every entry is loaded, so a bad picture is reported at start, not when a screen first needs it.
+    for (int k = 0; k < g_surfaceCount && k < static_cast<int>(g_surfaces.size()); ++k)
+        if (!g_surfaces[k].texture) LoadSurface(k);
+}
+
+void KeepSheets(uint32_t wanted) {
+    if (!g_device) return;   // recorder sheets hold sizes only
+    for (int k = 0; k < static_cast<int>(g_surfaces.size()); ++k) {
+        if (!Swappable(k)) continue;
+        TSurfaces& entry = g_surfaces[k];
+        const bool want = (wanted & SheetBit(k)) != 0;
+        if (!want && entry.texture) {
+            entry.texture.reset();
+            entry.setAside = true;
+        } else if (want && entry.setAside) {
+            LoadSurface(k);
         }
     }
 }
 
 const plat::Texture* SurfaceTexture(int entry) {
     if (entry < 0 || entry >= static_cast<int>(g_surfaces.size())) return nullptr;
+    if (g_surfaces[entry].setAside) LoadSurface(entry);
     return g_surfaces[entry].texture.get();
 }

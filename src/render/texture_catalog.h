@@ -1,5 +1,6 @@
 #pragma once
 // The picture sheets named by "Surfaces.ini", referred to by entry number.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 struct TSurfaces {
     std::string fileName;
     std::unique_ptr<plat::Texture> texture;
+    bool setAside = false;   // loaded once, freed while no screen draws from it
 };
 
 enum SurfaceEntry : int {
@@ -20,6 +22,12 @@ enum SurfaceEntry : int {
     SurfaceMenu = 5,
 };
 
+constexpr uint32_t SheetBit(int entry) { return 1u << entry; }
+// The big sheets, loaded only while the screen shown draws from them; the rest of the
+// catalogue is small and always kept.
+constexpr uint32_t SwappableSheets =
+    SheetBit(SurfaceMain) | SheetBit(SurfaceBox1Figures) | SheetBit(SurfaceBox2Figures) | SheetBit(SurfaceMenu);
+
 extern std::vector<TSurfaces> g_surfaces;
 extern int g_surfaceCount;
 
@@ -28,5 +36,9 @@ void LoadSurfacesIni(const std::string& path = "Surfaces.ini");
 void InitSurfaces();
 // The fatal log line for a picture that could not be loaded: `why` names the file and the cause.
 void LogTextureFailure(plat::HRESULT hr, const std::string& why);
-// The texture of an entry, or nullptr when the entry is missing or failed to load.
+// Frees the swappable sheets outside `wanted` and loads those in it that were set aside.
+// Between frames only: a batch being drawn may hold a sheet.
+void KeepSheets(uint32_t wanted);
+// The texture of an entry, or nullptr when the entry is missing or failed to load. A sheet
+// set aside is loaded again here, so a screen that draws one it did not ask for still shows it.
 const plat::Texture* SurfaceTexture(int entry);
