@@ -38,7 +38,7 @@ max_len_of() {
     *) if [ $brief = 1 ]; then echo 1048576; else echo 65536; fi ;;
   esac
 }
-brief_runs_of() { case "$1" in box2_save) echo 100 ;; model) echo 1000 ;; *) echo 3000 ;; esac; }
+brief_runs_of() { case "$1" in box2_save) echo 100 ;; model | music) echo 1000 ;; *) echo 3000 ;; esac; }
 
 # Any one allocation past 512 MB is a finding: no file of the game needs that much.
 common=(-rss_limit_mb=2048 -malloc_limit_mb=512 -timeout=60 -print_final_stats=1)

@@ -102,6 +102,9 @@ void PicturesSoundsAndText(const fs::path& game) {
     for (const auto& entry : fs::directory_iterator(game / "sound"))
         if (entry.path().extension() == ".wav")
             Put("wav", "short_" + entry.path().filename().string(), ReadAll(entry.path()).substr(0, 2048));
+    // The jingle whole and the start of the menu music: seconds of sound, quick to decode.
+    CopyAll("music", game / "sound", ".mp3");
+    Put("music", "start_of_music_01.mp3", ReadAll(game / "music/music_01.mp3").substr(0, 65536));
     Put("model", "logo.x", ReadAll(game / "models/logo.x"));
     Put("model", "two_frames.x",
         "xof 0303txt 0032\n\n" + ModelFrameText("Box01", 10, QuotedTexture("wood.png")) + ModelFrameText("Box02", 20, "") +
