@@ -268,33 +268,32 @@ TEST_F(SoundMedia, JunkThatLooksLikeMp3IsRefusedAtLoading) {
     EXPECT_EQ(DurationFrames(4), 0);
 }
 
-TEST_F(SoundMedia, Mp3CutInTheMiddlePlaysToItsEnd) {
+// Cut before loading, a file plays to its real end; cut on disk while it plays, what is gone
+// counts as the end and the rewind plays the start that is still there.
+TEST_F(SoundMedia, CutMusicPlaysToItsEndAndRewindsIntact) {
     CopyGameMusic();
     auto bytes = ReadBytes("music/music_01.mp3");
     bytes.resize(bytes.size() / 2 + 77);   // inside a frame
     WriteBytes("music/cut.mp3", bytes);
     StartMediaChannel(1, "./music/cut.mp3", 0);
     ASSERT_TRUE(g_mediaChannels[1].control);
-    const int64_t frames = DurationFrames(1);
+    int64_t frames = DurationFrames(1);
     ASSERT_GT(frames, 44100);
     SeekTo(1, frames - 3000);
     plat::AdvanceAudio(6000);
     EXPECT_EQ(PositionFrames(1), frames);
     EXPECT_EQ(NextEvent(1), plat::EC_COMPLETE);
-}
 
-TEST_F(SoundMedia, MusicFileCutWhilePlayingEndsThePassAndRewindsIntact) {
-    CopyGameMusic();
-    StartMediaChannel(1, "./music/music_01.mp3", -1);
-    ASSERT_TRUE(g_mediaChannels[1].control);
-    const int64_t frames = DurationFrames(1);
+    StartMediaChannel(2, "./music/music_01.mp3", -1);
+    ASSERT_TRUE(g_mediaChannels[2].control);
+    frames = DurationFrames(2);
     std::filesystem::resize_file("music/music_01.mp3", std::filesystem::file_size("music/music_01.mp3") / 2);
-    SeekTo(1, frames * 3 / 4);
+    SeekTo(2, frames * 3 / 4);
     plat::AdvanceAudio(5000);
-    EXPECT_EQ(PositionFrames(1), frames);   // what is gone counts as the end
+    EXPECT_EQ(PositionFrames(2), frames);
     CheckActiveSounds();
-    EXPECT_EQ(PositionFrames(1), 0);
+    EXPECT_EQ(PositionFrames(2), 0);
     plat::AdvanceAudio(882);
-    EXPECT_EQ(PositionFrames(1), 882);   // the start is still there and plays
-    EXPECT_EQ(NextEvent(1), 0);
+    EXPECT_EQ(PositionFrames(2), 882);
+    EXPECT_EQ(NextEvent(2), 0);
 }
