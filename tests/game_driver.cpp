@@ -12,6 +12,7 @@
 #include "app/frame_loop.h"
 #include "core/game_state.h"
 #include "core/options.h"
+#include "core/profiles.h"
 #include "core/settings.h"
 #include "core/tables.h"
 #include "app/game_ini.h"
@@ -29,28 +30,14 @@ constexpr int kFrameMs = 16;   // the clock advances this much per driven frame
 
 // Every shared value back to how a fresh program has it.
 void ResetSharedState() {
-    g_screenState = ScreenMainMenu;
-    g_hotButton = 0;
-    g_currentLevel = 0;
-    g_maxCompletedLevel = 0;
-    g_levelDone = 0;
-    g_saveExists = 0;
-    g_levelPathPrefix.clear();
-    g_clickLatch = 0;
+    ResetGameState();
+    EndProfiles();
     g_introActive = 1;
     g_cursorX = 600;
     g_cursorY = 120;
     g_hr = 0;
     g_clearColor = 0xFF0000FF;
     g_gameStarted = false;
-    g_levelInfo = {};
-    g_drag = DragRecord{};
-    g_returning = 0;
-    g_dropResolved = 0;
-    g_layerColour = 0xFFFFFFFF;
-    g_pulseRising = 0;
-    g_levelLocked = 0;
-    g_fieldRect = FieldRect{};
     for (uint8_t& k : g_keys) k = 0;
     plat::InputSource::Get().Reset();
     g_settings = Settings();

@@ -31,7 +31,7 @@ TEST(Options, EveryOptionIsRead) {
     Options o;
     std::string error;
     ASSERT_TRUE(Parse({"--resolution", "1280x1024", "--start", "--windowed", "--no-vsync", "--headless", "--seed",
-                       "4000000000", "--fixed-step", "16", "--script", "a.txt", "--audio-out", "b.wav"},
+                       "4000000000", "--fixed-step", "16", "--script", "a.txt", "--audio-out", "b.wav", "--profile", "6"},
                       o, error))
         << error;
     EXPECT_EQ(o.resolutionIndex, 2);
@@ -44,6 +44,7 @@ TEST(Options, EveryOptionIsRead) {
     EXPECT_EQ(o.fixedStepMs, 16);
     EXPECT_EQ(o.script, "a.txt");
     EXPECT_EQ(o.audioOut, "b.wav");
+    EXPECT_EQ(o.profile, 6);
 }
 
 TEST(Options, ResolutionsMayUseTheDialogsSpelling) {
@@ -58,7 +59,8 @@ TEST(Options, ResolutionsMayUseTheDialogsSpelling) {
 TEST(Options, BadInputIsRejectedWithAMessage) {
     const std::vector<std::vector<std::string>> bad = {
         {"--resolution", "640x480"}, {"--resolution"}, {"--seed", "x"}, {"--seed", "-1"},
-        {"--fixed-step", "0"},       {"--fixed-step", "16ms"},          {"--script"}, {"--bogus"}};
+        {"--fixed-step", "0"},       {"--fixed-step", "16ms"},          {"--script"}, {"--bogus"},
+        {"--profile", "0"},          {"--profile", "7"}};
     for (const auto& args : bad) {
         Options o;
         std::string error;
@@ -74,7 +76,7 @@ TEST(Options, HelpIsAskedForAndTheUsageNamesEveryOption) {
     EXPECT_TRUE(o.help);
     const std::string usage = UsageText();
     for (const char* name : {"--resolution", "--start", "--windowed", "--no-vsync", "--headless", "--seed",
-                             "--fixed-step", "--script", "--audio-out", "--help"})
+                             "--fixed-step", "--script", "--audio-out", "--profile", "--help"})
         EXPECT_NE(usage.find(name), std::string::npos) << name;
 }
 

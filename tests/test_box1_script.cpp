@@ -5,50 +5,16 @@
 
 #include <string>
 
-#include "core/game_state.h"
-#include "core/tables.h"
-#include "box1/box1.h"
-#include "box1/box1_board.h"
+#include "box1_script_lines.h"
 #include "game_runner.h"
 #include "sound_test_util.h"
 
 namespace {
 
-// Drag lines that build the sample of the level loaded in-process, from its palette.
-std::string BuildLines() {
-    const LevelInfo& info = g_levelInfo[g_currentLevel];
-    const int left = 608 - 32 * info.buildCols, top = 415 - 16 * info.buildRows;
-    int used[PaletteRows][PaletteCols] = {};
-    std::string lines;
-    for (int r = 0; r < info.sampleRows; ++r)
-        for (int c = 0; c < info.sampleCols; ++c) {
-            const CellRef& target = g_box1Sample[r][c];
-            if (target.figure == 0 || target.originCol != c || target.originRow != r) continue;
-            for (int i = 0; i < PaletteRows; ++i)
-                for (int j = 0; j < PaletteCols; ++j)
-                    if (g_box1PaletteIds[i][j] == target.figure && used[i][j] < g_box1PaletteCounts[i][j]) {
-                        ++used[i][j];
-                        lines += DragScript(128 + 32 * j + 16, 831 + 32 * i + 16, left + 32 * c + 16, top + 32 * r + 16);
-                        i = PaletteRows;
-                        break;
-                    }
-        }
-    return lines;
-}
-
 std::string BuildSection(const std::string& json) {
     const size_t from = json.find("\"g_box1Build\"");
     const size_t to = json.find("\"g_box1Sample\"");
     return from == std::string::npos || to == std::string::npos ? "" : json.substr(from, to - from);
-}
-
-// Drag lines that build the sample of one level of the runner's folder, loaded in-process.
-std::string LevelBuildLines(const GameRunner& runner, int level) {
-    FillFigureTables();
-    g_levelPathPrefix = runner.Path("levels/k1/level");
-    g_currentLevel = level;
-    loadlevels();
-    return BuildLines();
 }
 
 // The first of those drags only: one figure on the board.
@@ -73,9 +39,9 @@ TEST(Box1ScriptTest, NewGameLevelOneByMouseThenContinue) {
     const GameRun run = runner.Run(script, {"--fixed-step", "20", "--audio-out", "rec.wav"});
     ASSERT_EQ(run.exitCode, 0) << run.stdErr;
     EXPECT_TRUE(runner.Exists("solved.png"));
-    EXPECT_EQ(runner.ReadFile("k1.dat"), "2\r\n1\r\n");
-    EXPECT_TRUE(runner.Exists("save/k1/sk_1.dat"));
-    EXPECT_TRUE(runner.Exists("save/k1/sk_2.dat"));
+    EXPECT_EQ(runner.ReadFile("profiles/1/k1.dat"), "2\r\n1\r\n");
+    EXPECT_TRUE(runner.Exists("profiles/1/save/k1/sk_1.dat"));
+    EXPECT_TRUE(runner.Exists("profiles/1/save/k1/sk_2.dat"));
     const std::string before = BuildSection(runner.ReadFile("before.json"));
     const std::string after = BuildSection(runner.ReadFile("after.json"));
     ASSERT_FALSE(before.empty());
@@ -110,8 +76,8 @@ TEST(Box1ScriptTest, ClosingTheWindowDuringALevelSavesIt) {
                              "frames 2\n" + firstFigure + "dump before.json\nclose\nframes 5\n";
     GameRun run = runner.Run(play, {"--fixed-step", "20"});
     ASSERT_EQ(run.exitCode, 0) << run.stdErr;
-    EXPECT_EQ(runner.ReadFile("k1.dat"), "1\r\n0\r\n");
-    ASSERT_TRUE(runner.Exists("save/k1/sk_1.dat"));
+    EXPECT_EQ(runner.ReadFile("profiles/1/k1.dat"), "1\r\n0\r\n");
+    ASSERT_TRUE(runner.Exists("profiles/1/save/k1/sk_1.dat"));
 
     run = runner.Run("frames 3\nclick\nmove 380 320\nclick\nexpect g_saveExists -1\nmove 500 550\nclick\n"
                      "expect g_currentLevel 1\nframes 2\ndump after.json\n",

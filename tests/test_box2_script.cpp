@@ -57,7 +57,7 @@ TEST(Box2ScriptTest, NewGameLevelOneByMouseToLevelTwo) {
     const GameRun run = runner.Run(script);
     ASSERT_EQ(run.exitCode, 0) << run.stdErr;
     EXPECT_TRUE(runner.Exists("solved.png"));
-    EXPECT_TRUE(runner.Exists("save/k2/sk_1.dat"));
+    EXPECT_TRUE(runner.Exists("profiles/1/save/k2/sk_1.dat"));
 }
 
 }  // namespace

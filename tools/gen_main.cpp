@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         gen::WriteMenuSheet(out);
+        gen::WriteAnimalSheet(out);
         gen::WriteBox1Sheet(out);
         const auto box1 = gen::WriteBox1Levels(content, out);
         gen::WriteBox2Art(out);

@@ -228,13 +228,14 @@ void WriteCursorAndPen(const std::string& out) {
 }
 
 void WriteSurfacesIni(const std::string& out) {
-    const char* notes[6][2] = {
+    const char* notes[7][2] = {
         {"cursor", "32x32"},          {"pen", "4x4"},           {"main sheet", "2048x1024"},
         {"box 1 figures", "256x704"}, {"box 2 figures", "512x1024"}, {"menu sheet", "2048x1024"},
+        {"children's pictures", "1024x1024"},
     };
     std::ofstream f(out + "/Surfaces.ini", std::ios::binary);
-    f << 6 << "\n";
-    for (int k = 0; k < 6; ++k) f << kSurfaceFiles[k] << "\n" << notes[k][0] << "\n" << notes[k][1] << "\n";
+    f << 7 << "\n";
+    for (int k = 0; k < 7; ++k) f << kSurfaceFiles[k] << "\n" << notes[k][0] << "\n" << notes[k][1] << "\n";
     if (!f) throw std::runtime_error("cannot write " + out + "/Surfaces.ini");
 }
 

@@ -24,6 +24,12 @@ std::vector<ReportedLevel> WriteBox1Levels(const std::string& content, const std
 // Box 2 figure sheet (entry 4), the shape mask and levels from content/k2.
 void WriteBox2Art(const std::string& out);
 std::vector<ReportedLevel> WriteBox2Levels(const std::string& content, const std::string& out);
+// The children's pictures (entry 6): AnimalCount animals in cells of AnimalCellSize, five
+// to a row, then the "add a child" tile.
+constexpr int AnimalCount = 12;
+constexpr int AnimalCellSize = 200;
+constexpr int AnimalColumns = 5;
+void WriteAnimalSheet(const std::string& out);
 // Effects, jingle and music.
 void WriteSounds(const std::string& out);
 // The intro model and its textures.
@@ -32,9 +38,10 @@ void WriteLogoModel(const std::string& out);
 void WriteIcons(const std::string& outDir, const std::string& appId);
 
 // File names of the catalogue entries, relative to the game folder.
-inline const char* const kSurfaceFiles[6] = {
+inline const char* const kSurfaceFiles[7] = {
     "./textures/cursor.png", "./textures/pen.png",     "./textures/main.png",
     "./textures/detals_01.png", "./textures/detals_02.png", "./textures/menu.png",
+    "./textures/animals.png",
 };
 
 }  // namespace gen

@@ -9,6 +9,8 @@
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/paths.h"
+#include "core/profiles.h"
+#include "menus/profile_chooser.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "render/stars.h"
@@ -172,7 +174,33 @@ int RunClickAction() {
         LeaveBoxScreen();
         return 16;
     }
+    if (const int row = RunProfileClick(hot, screen)) return row;
     return RunOverviewClick(hot, screen);   // 17 to 19
+}
+
+int RunProfileClick(int hot, int screen) {
+    if (hot == HotProfilePicture && screen == ScreenMainMenu) {   // 20
+        g_clickLatch = 0;
+        g_screenState = ScreenProfiles;
+        return 20;
+    }
+    if (hot == HotBack && screen == ScreenProfiles) {   // 21: the child playing plays on
+        g_clickLatch = 0;
+        g_screenState = ScreenMainMenu;
+        return 21;
+    }
+    if (hot != HotProfileTile || screen != ScreenProfiles) return 0;
+    const int tile = ChooserHotTile();
+    std::string message;
+    if (tile == ChooserAddTile()) {   // 22: a new tile to tap appears
+        AddProfile(message);
+    } else if (tile >= 0 && tile < static_cast<int>(g_profiles.profiles.size())) {   // 22
+        message = SelectProfile(g_profiles.profiles[static_cast<size_t>(tile)].id);
+        g_screenState = ScreenMainMenu;
+    }
+    g_clickLatch = 0;
+    if (!message.empty()) throw GameFileError(message);
+    return 22;
 }
 
 bool LeaveBoxScreen() {

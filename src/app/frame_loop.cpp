@@ -11,6 +11,8 @@
 #include "box2/box2.h"
 #include "input/input.h"
 #include "menus/menus.h"
+#include "menus/profile_chooser.h"
+#include "core/profiles.h"
 #include "render/graphics.h"
 #include "render/model.h"
 #include "render/sprite_idiom.h"
@@ -65,7 +67,10 @@ plat::HRESULT RebuildGraphicsDevice() {
 void DrawFrameContents() {
     if (!g_sprite) return;
     g_sprite->SetTransform(plat::MatrixScaling(g_scaleX, g_scaleY, g_scaleZ));
+    // "Who is playing?" follows the intro when more than one child plays here.
+    if (g_introActive != 1 && TakeChooserPending() && g_screenState == ScreenMainMenu) g_screenState = ScreenProfiles;
     if (g_screenState == ScreenMainMenu) drawmenu0();
+    else if (g_screenState == ScreenProfiles) DrawProfileChooser();
     else if (g_screenState == ScreenBox1) drawlevelskorobka1();
     else if (g_screenState == ScreenBox2) drawlevelskorobka2();
     else if (g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start) DrawViborStart();

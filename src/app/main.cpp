@@ -10,6 +10,7 @@
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/options.h"
+#include "core/profiles.h"
 #include "core/settings.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
@@ -112,6 +113,9 @@ int main(int argc, char** argv) {
     }
     std::string settingsMessage;
     LoadPlayerSettings(settingsMessage);
+    // The old progress becomes the first child's, and --profile chooses who plays.
+    const std::string profileMessage = StartProfiles(g_options.profile);
+    if (!profileMessage.empty()) settingsMessage += (settingsMessage.empty() ? "" : "\n\n") + profileMessage;
     plat::SetFixedStep(g_options.fixedStepMs);
     ScriptDriver script;
     if (!g_options.script.empty() && !script.Load(g_options.script, error)) {

@@ -4,6 +4,8 @@
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "core/game_state.h"
+#include "core/child_settings.h"
+#include "core/profiles.h"
 #include "core/settings.h"
 #include "core/timing.h"
 #include "render/graphics.h"
@@ -57,6 +59,22 @@ void DumpShell(StateDump& dump) {
     dump.SetInt("settings.effects", g_settings.effects ? 1 : 0);
     dump.SetInt("settings.fullscreen", g_settings.fullscreen ? 1 : 0);
     dump.SetInt("window.fullscreen", Form1 && Form1->window.fullscreen() ? 1 : 0);
+    DumpProfiles(dump);
+}
+
+// The children: [{id, picture, name}] and who plays (0 while profiles are not in use).
+void DumpProfiles(StateDump& dump) {
+    std::string list = "[";
+    for (const Profile& p : g_profiles.profiles) {
+        if (list.size() > 1) list += ",";
+        list += "{\"id\":" + std::to_string(p.id) + ",\"picture\":" + std::to_string(p.picture) +
+                ",\"name\":" + JsonString(p.name) + "}";
+    }
+    dump.SetRaw("profiles", list + "]");
+    const Profile* current = CurrentProfile();
+    dump.SetInt("currentProfile", current ? current->id : 0);
+    dump.SetInt("childSettings.hintAfterSeconds", g_childSettings.hintAfterSeconds);
+    dump.SetInt("childSettings.allLevelsOpen", g_childSettings.allLevelsOpen ? 1 : 0);
 }
 
 StateDump BuildStateDump() {

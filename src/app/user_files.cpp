@@ -23,7 +23,7 @@ bool SetUpFolders(const Options& options, std::string& error) {
     }
     SetGameDir(gameDir);
     SetUserDir(options.userDir.empty() ? DefaultUserDir() : options.userDir);
-    if (!options.userDir.empty()) SetSettingsFilePath(UserPath("settings.ini"));
+    if (!options.userDir.empty()) SetSettingsFilePath(UserRootPath("settings.ini"));
     return true;
 }
 

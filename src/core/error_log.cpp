@@ -146,7 +146,7 @@ std::string ErrorLogLine(int32_t code, const std::string& message) { return mess
 
 void WriteErrorLog(int32_t code, const std::string& message) {
     const std::string line = ErrorLogLine(code, message);
-    const std::string path = UserPath("Debug.txt");
+    const std::string path = UserRootPath("Debug.txt");
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) ThrowFileError(path, 0, std::string("cannot be created: ") + std::strerror(errno));
     const std::string text = line + "\r\n";

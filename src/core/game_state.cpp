@@ -1,3 +1,4 @@
+// The shared game state and its one reset.
 #include "core/game_state.h"
 
 int32_t g_screenState = ScreenMainMenu;
@@ -24,6 +25,25 @@ uint32_t g_layerColour = 0xFFFFFFFF;
 int32_t g_pulseRising = 0;
 int32_t g_levelLocked = 0;
 FieldRect g_fieldRect;
+
+void ResetGameState() {
+    g_screenState = ScreenMainMenu;
+    g_hotButton = 0;
+    g_currentLevel = 0;
+    g_maxCompletedLevel = 0;
+    g_levelDone = 0;
+    g_saveExists = 0;
+    g_levelPathPrefix.clear();
+    g_clickLatch = 0;
+    g_levelInfo = {};
+    g_drag = DragRecord{};
+    g_returning = 0;
+    g_dropResolved = 0;
+    g_layerColour = 0xFFFFFFFF;
+    g_pulseRising = 0;
+    g_levelLocked = 0;
+    g_fieldRect = FieldRect{};
+}
 
 LevelInfo* CurrentLevelInfo() {
     if (g_currentLevel < 1 || g_currentLevel > MaxLevel) return nullptr;

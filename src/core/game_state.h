@@ -14,6 +14,7 @@ enum ScreenState : int32_t {
     ScreenBox2 = 2,
     ScreenBox1Start = 3,
     ScreenBox2Start = 4,
+    ScreenProfiles = 5,    // "Who is playing?": a tile for each child
 };
 
 enum HotButton : int32_t {
@@ -28,6 +29,8 @@ enum HotButton : int32_t {
     HotPagePrev = 10,      // the overview's page arrows
     HotPageNext = 11,
     HotSound = 12,         // the main menu's speaker button
+    HotProfileTile = 13,   // a tile of the chooser (which one: ChooserHotTile)
+    HotProfilePicture = 14,   // the main menu's picture of the child playing
 };
 
 extern int32_t g_screenState;
@@ -98,6 +101,11 @@ extern uint32_t g_layerColour;     // colour of build and sample figures (pulses
 extern int32_t g_pulseRising;
 extern int32_t g_levelLocked;
 extern FieldRect g_fieldRect;
+
+// Back to where a fresh program's play starts: the main menu, no level, no drag, the level
+// table and per-level flags cleared. What belongs to the running program (the intro, the
+// cursor, the device) stays. A child's profile switch and the test driver both use it.
+void ResetGameState();
 
 // The level in range 1..100, or nullptr: level numbers outside the table never index it.
 LevelInfo* CurrentLevelInfo();

@@ -78,6 +78,14 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             }
             out.fixedStepMs = static_cast<int>(n);
             ++i;
+        } else if (arg == "--profile") {
+            if (!needValue()) return false;
+            if (!ParseInt(value, 1, 6, n)) {
+                error = "--profile needs a child's profile number from 1 to 6, not \"" + std::string(value) + "\"";
+                return false;
+            }
+            out.profile = static_cast<int>(n);
+            ++i;
         } else if (arg == "--script") {
             if (!needValue()) return false;
             out.script = value;
@@ -113,5 +121,7 @@ std::string UsageText() {
            "  --data DIR         read the game data from DIR instead of the installed folder\n"
            "  --user-dir DIR     keep saves and settings in DIR instead of\n"
            "                     $XDG_DATA_HOME/stroylik and $XDG_CONFIG_HOME/stroylik\n"
+           "  --profile N        start as child N (1 to 6) without asking who is playing;\n"
+           "                     the profile is made with the first free picture when missing\n"
            "  --help             show this text\n";
 }

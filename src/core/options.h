@@ -18,6 +18,7 @@ struct Options {
     std::string audioOut;        // --audio-out FILE.wav
     std::string dataDir;         // --data DIR: the game folder instead of the one found
     std::string userDir;         // --user-dir DIR: saves and settings go there
+    int profile = 0;             // --profile N (1..6): that child plays; 0: the chooser decides
     bool help = false;
 };
 

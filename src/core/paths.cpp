@@ -19,6 +19,11 @@ std::string& UserDirValue() {
     return dir;
 }
 
+std::string& ProfileDirValue() {
+    static std::string dir;
+    return dir;
+}
+
 // "./save/k1/x.dat" under "/home/a/stroylik" is "/home/a/stroylik/save/k1/x.dat".
 std::string Join(const std::string& dir, const std::string& relative) {
     if (dir.empty() || relative.empty() || relative[0] == '/') return relative;
@@ -37,20 +42,28 @@ std::string Absolute(const std::string& dir) {
     return text;
 }
 
+// Makes the folder that holds `path`. A failure shows up as the writer's own message naming
+// the file. Without a user folder the names stay the working directory's business, as they were.
+std::string WithFolder(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    std::error_code ec;
+    if (!UserDirValue().empty() && !folder.empty() && !fs::is_directory(folder, ec)) fs::create_directories(folder, ec);
+    return path;
+}
+
 }  // namespace
 
 std::string GamePath(const std::string& relative) { return Join(GameDirValue(), relative); }
 
 std::string UserPath(const std::string& relative) {
-    const std::string path = Join(UserDirValue(), relative);
-    const fs::path folder = fs::path(path).parent_path();
-    std::error_code ec;
-    // A failure shows up as the writer's own message naming the file. Without a user folder
-    // the names stay the working directory's business, as they were.
-    if (!UserDirValue().empty() && !folder.empty() && !fs::is_directory(folder, ec)) fs::create_directories(folder, ec);
-    return path;
+    const std::string& profile = ProfileDirValue();
+    return WithFolder(Join(UserDirValue(), profile.empty() ? relative : Join(profile, relative)));
 }
 
+std::string UserRootPath(const std::string& relative) { return WithFolder(Join(UserDirValue(), relative)); }
+
+void SetProfileDir(const std::string& dir) { ProfileDirValue() = dir; }
+const std::string& ProfileDir() { return ProfileDirValue(); }
 void SetGameDir(const std::string& dir) { GameDirValue() = Absolute(dir); }
 void SetUserDir(const std::string& dir) { UserDirValue() = Absolute(dir); }
 const std::string& GameDir() { return GameDirValue(); }

@@ -11,12 +11,20 @@
 std::string GamePath(const std::string& relative);
 // A relative name inside the user's data folder, ready to open; the folder that holds it is
 // made on first use (once a user folder is set), so writers never meet a missing folder.
+// While a child's profile is chosen the name is inside that profile's folder: boards,
+// position files and exports are each child's own.
 std::string UserPath(const std::string& relative);
+// A name in the user folder itself, whoever plays: the profile list, the error log.
+std::string UserRootPath(const std::string& relative);
 
 void SetGameDir(const std::string& dir);
 void SetUserDir(const std::string& dir);
 const std::string& GameDir();
 const std::string& UserDir();
+// The profile folder that UserPath joins onto ("" : the user folder itself). Relative to the
+// user folder ("profiles/2") or absolute.
+void SetProfileDir(const std::string& dir);
+const std::string& ProfileDir();
 
 // The folders tried for the game data, best first: beside the program in the build tree,
 // "../share/games/stroylik" from an installed program, then the install's own data folder.

@@ -34,6 +34,7 @@ std::string JsonIntArray(const int32_t* values, int count);
 
 // Every subsystem's part of the dump. Each is defined by its own subsystem.
 void DumpShell(StateDump& dump);
+void DumpProfiles(StateDump& dump);
 void DumpBox1(StateDump& dump);
 void DumpBox2(StateDump& dump);
 void DumpSound(StateDump& dump);

@@ -7,6 +7,7 @@
 #include "menus/level_overview.h"
 #include "menus/menu_screen.h"
 #include "menus/menus.h"
+#include "menus/profile_chooser.h"
 #include "menus/sound_button.h"
 #include "render/sprite_idiom.h"
 #include "render/stars.h"
@@ -82,6 +83,7 @@ void drawmenu0() {
     DrawBoxes();
     ScanMousePosition();
     ScanSoundButton();
+    DrawMenuPicture();
     DrawHover();
     if (g_hotButton != HotBack) DrawCornerButton(false);
     DrawSoundButton();

@@ -20,6 +20,7 @@ enum SurfaceEntry : int {
     SurfaceBox1Figures = 3,
     SurfaceBox2Figures = 4,
     SurfaceMenu = 5,
+    SurfaceAnimals = 6,   // the children's pictures and the "add a child" tile
 };
 
 constexpr uint32_t SheetBit(int entry) { return 1u << entry; }

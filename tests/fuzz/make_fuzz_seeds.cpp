@@ -14,6 +14,8 @@
 #include "box2/box2_level_file.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/child_settings.h"
+#include "core/profile_list.h"
 #include "core/settings.h"
 #include "../test_model_fixture.h"
 
@@ -135,6 +137,18 @@ void SettingsFiles(const fs::path& scratch) {
     }
 }
 
+// The children's list and a child's settings as the game writes them.
+void ProfileFiles() {
+    ProfileList two;
+    two.profiles = {Profile{1, 3, "Маша"}, Profile{4, 12, ""}};
+    two.current = 4;
+    Put("profiles", "two.txt", FormatProfileList(two));
+    ChildSettings child;
+    child.hintAfterSeconds = 45;
+    child.allLevelsOpen = true;
+    Put("profiles", "child.ini", FormatChildSettings(child));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,6 +164,7 @@ int main(int argc, char** argv) {
         PicturesSoundsAndText(game);
         LevelsAndSaves(game, scratch);
         SettingsFiles(scratch);
+        ProfileFiles();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz seeds: %s\n", e.what());
         return 1;

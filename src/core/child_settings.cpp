@@ -1,0 +1,70 @@
+// The child's own settings file: parsing with range checks, and its text.
+#include "core/child_settings.h"
+
+#include <sstream>
+
+#include "core/profile_list.h"
+
+ChildSettings g_childSettings;
+
+namespace {
+
+constexpr int kMinHintSeconds = 5;
+constexpr int kMaxHintSeconds = 600;
+
+std::string Trim(const std::string& s) {
+    size_t a = 0, b = s.size();
+    while (a < b && (s[a] == ' ' || s[a] == '\t' || s[a] == '\r')) ++a;
+    while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t' || s[b - 1] == '\r')) --b;
+    return s.substr(a, b - a);
+}
+
+bool ParseSeconds(const std::string& v, int& out) {
+    if (v.empty() || v.size() > 3) return false;
+    int value = 0;
+    for (char c : v) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    if (value < kMinHintSeconds || value > kMaxHintSeconds) return false;
+    out = value;
+    return true;
+}
+
+}  // namespace
+
+bool ParseChildSettings(const std::string& text, ChildSettings& out, std::string& error) {
+    ChildSettings s;
+    error.clear();
+    if (text.size() > MaxProfileListBytes) {
+        error = "the file is larger than " + std::to_string(MaxProfileListBytes) + " bytes";
+        out = s;
+        return false;
+    }
+    std::istringstream lines(text);
+    std::string raw;
+    for (int number = 1; std::getline(lines, raw); ++number) {
+        const std::string line = Trim(raw);
+        if (line.empty() || line[0] == '#') continue;
+        const size_t eq = line.find('=');
+        const std::string key = eq == std::string::npos ? line : Trim(line.substr(0, eq));
+        const std::string value = eq == std::string::npos ? "" : Trim(line.substr(eq + 1));
+        bool good = eq != std::string::npos;
+        if (good && key == "hint_after_seconds") good = ParseSeconds(value, s.hintAfterSeconds);
+        else if (good && key == "all_levels_open") {
+            good = value == "yes" || value == "no";
+            if (good) s.allLevelsOpen = value == "yes";
+        }
+        if (!good && error.empty()) error = "line " + std::to_string(number) + ": \"" + key + "\" has no good value";
+    }
+    out = s;
+    return error.empty();
+}
+
+std::string FormatChildSettings(const ChildSettings& s) {
+    return "# This child's own settings.\n"
+           "# hint_after_seconds = 5..600: how long the game waits before it shows what to do\n"
+           "# all_levels_open = yes | no: every level of the overview can be chosen\n"
+           "hint_after_seconds = " + std::to_string(s.hintAfterSeconds) + "\n" +
+           "all_levels_open = " + (s.allLevelsOpen ? "yes" : "no") + "\n";
+}

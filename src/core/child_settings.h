@@ -1,0 +1,19 @@
+#pragma once
+// What belongs to one child rather than to the computer: how long the game waits before it
+// hints, and whether every level of the overview is open. Kept as "child.ini" in the
+// child's profile folder, "key = value" lines like the settings file.
+#include <string>
+
+struct ChildSettings {
+    int hintAfterSeconds = 30;   // "hint_after_seconds = 5..600"
+    bool allLevelsOpen = false;  // "all_levels_open = yes | no"
+};
+extern ChildSettings g_childSettings;
+
+constexpr const char* kChildSettingsFile = "child.ini";
+
+// Reads the text of the file. Unknown keys are passed over; a bad line or value keeps the
+// default for what it names and makes the result false with `error` ("line N: ..."), the
+// good lines still counting. Never throws.
+bool ParseChildSettings(const std::string& text, ChildSettings& out, std::string& error);
+std::string FormatChildSettings(const ChildSettings& s);
