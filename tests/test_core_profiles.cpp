@@ -92,11 +92,11 @@ TEST(ProfilesInGame, EachChildKeepsItsOwnSolvedLevelsAcrossRestartsAndChoosesByI
     // 1 is still solved; the menu's picture leads back to the chooser, and "+" adds child 3.
     run = runner.Run("frames 3\nclick\nframes 2\nexpect g_screenState 5\nmove 392 380\nframes 2\n"
                      "screenshot chooser.png\nexpect g_hotButton 13\nclick\nframes 2\nexpect g_screenState 0\n"
-                     "expect currentProfile 1\nmove 270 740\nframes 2\nscreenshot menu.png\nexpect g_hotButton 14\n"
+                     "expect currentProfile 1\nmove 180 618\nframes 2\nscreenshot menu.png\nexpect g_hotButton 14\n"
                      "click\nframes 2\nexpect g_screenState 5\nmove 888 380\nclick\nframes 2\n"
                      "expect g_screenState 5\nmove 764 380\nclick\nframes 2\nexpect currentProfile 3\n"
                      "move 380 320\nclick\nframes 2\nexpect levelOverviewStates 1" + std::string(59, '0') + "\n"
-                     "move 1250 20\nclick\nmove 270 740\nclick\nframes 2\nmove 268 380\nclick\nframes 2\n"
+                     "move 1250 20\nclick\nmove 180 618\nclick\nframes 2\nmove 268 380\nclick\nframes 2\n"
                      "move 380 320\nclick\nframes 2\nexpect currentProfile 1\nexpect levelOverviewStates 21" +
                      std::string(58, '0') + "\n",
                      {"--fixed-step", "20"});

@@ -122,7 +122,7 @@ TEST_F(RenderCatalog, SheetsLoadOnceWithoutADevice) {
 // the sheets it draws from. A sheet set aside and loaded again shows exactly what a fresh
 // load after a device rebuild shows.
 TEST(RenderSheets, EachScreenHoldsOnlyItsSheetsAndShowsThemAsAFreshLoadDoes) {
-    const int main = 1 << SurfaceMain, menu = 1 << SurfaceMenu, box1 = 1 << SurfaceBox1Figures;
+    const int main = 1 << SurfaceMain, menu = (1 << SurfaceMenu) | (1 << SurfaceAnimals), box1 = 1 << SurfaceBox1Figures;
     const int small = (1 << SurfaceCursor) | (1 << SurfacePen);
     GameRunner runner;
     const GameRun run = runner.Run(

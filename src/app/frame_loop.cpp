@@ -33,7 +33,7 @@ uint32_t SheetsDrawnNow() {
     switch (g_screenState) {
         case ScreenBox1: return SheetBit(SurfaceMain) | SheetBit(SurfaceBox1Figures);
         case ScreenBox2: return SheetBit(SurfaceMain) | SheetBit(SurfaceBox2Figures);
-        default: return SheetBit(SurfaceMain) | SheetBit(SurfaceMenu);
+        default: return SheetBit(SurfaceMain) | SheetBit(SurfaceMenu) | SheetBit(SurfaceAnimals);
     }
 }
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/profiles.h"
 #include "input/input.h"
 #include "menus/menu_screen.h"
+#include "platform/matrix.h"
 #include "render/graphics.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
@@ -26,13 +27,22 @@ constexpr int kLift = 10;                        // a hovered tile rises
 
 int g_chooserHotTile = -1;
 
-bool Inside(int x, int y, int left, int top) {
-    return x > left && x < left + ProfileTileSize && y > top && y < top + ProfileTileSize;
+bool Inside(int x, int y, int left, int top, int size = ProfileTileSize) {
+    return x > left && x < left + size && y > top && y < top + size;
 }
 
 void DrawCell(int cell, int x, int y, uint32_t colour) {
     const int left = (cell % kSheetColumns) * ProfileTileSize, top = (cell / kSheetColumns) * ProfileTileSize;
     DrawSheet(SurfaceAnimals, left, top, left + ProfileTileSize, top + ProfileTileSize, x, y, colour);
+}
+
+// The same picture drawn `size` wide: the sprite's scale shrinks for this one draw.
+void DrawCellSized(int cell, int x, int y, int size, uint32_t colour) {
+    if (!g_sprite) return;
+    const float k = float(size) / float(ProfileTileSize);
+    g_sprite->SetTransform(plat::MatrixScaling(g_scaleX * k, g_scaleY * k, g_scaleZ));
+    DrawCell(cell, int(float(x) / k), int(float(y) / k), colour);
+    g_sprite->SetTransform(plat::MatrixScaling(g_scaleX, g_scaleY, g_scaleZ));
 }
 
 void DrawCentredText(plat::Font* font, const std::string& text, int centreX, int top, uint32_t colour) {
@@ -95,9 +105,10 @@ void DrawProfileChooser() {
 void DrawMenuPicture() {
     const Profile* child = CurrentProfile();
     if (!child) return;
-    const bool hot = g_hotButton == HotNone && Inside(g_cursorX, g_cursorY, MenuPictureX, MenuPictureY);
+    const bool hot = g_hotButton == HotNone && Inside(g_cursorX, g_cursorY, MenuPictureX, MenuPictureY, MenuPictureSize);
     if (hot) g_hotButton = HotProfilePicture;
-    DrawCell(child->picture - 1, MenuPictureX, MenuPictureY - (hot ? kLift : 0), hot ? kOpaque : kQuiet);
-    DrawCentredText(g_fontNormal.get(), child->name, MenuPictureX + ProfileTileSize / 2,
-                    MenuPictureY + ProfileTileSize + 8, kOpaque);
+    DrawCellSized(child->picture - 1, MenuPictureX, MenuPictureY - (hot ? kLift : 0), MenuPictureSize,
+                  hot ? kOpaque : kQuiet);
+    DrawCentredText(g_fontNormal.get(), child->name, MenuPictureX + MenuPictureSize / 2,
+                    MenuPictureY + MenuPictureSize + 4, kOpaque);
 }

@@ -7,8 +7,8 @@ struct TileRect {
     int left = 0, top = 0;   // the picture's size is ProfileTileSize each way
 };
 constexpr int ProfileTileSize = 200;
-// The main menu's picture of the child playing, below box 1.
-constexpr int MenuPictureX = 170, MenuPictureY = 640;
+// The main menu's picture of the child playing, smaller, in the sky below box 1.
+constexpr int MenuPictureX = 110, MenuPictureY = 548, MenuPictureSize = 140;
 
 // The chooser's tiles: the children in list order, then the "+" tile while fewer than six.
 int ChooserTileCount();

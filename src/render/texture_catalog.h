@@ -27,7 +27,8 @@ constexpr uint32_t SheetBit(int entry) { return 1u << entry; }
 // The big sheets, loaded only while the screen shown draws from them; the rest of the
 // catalogue is small and always kept.
 constexpr uint32_t SwappableSheets =
-    SheetBit(SurfaceMain) | SheetBit(SurfaceBox1Figures) | SheetBit(SurfaceBox2Figures) | SheetBit(SurfaceMenu);
+    SheetBit(SurfaceMain) | SheetBit(SurfaceBox1Figures) | SheetBit(SurfaceBox2Figures) | SheetBit(SurfaceMenu) |
+    SheetBit(SurfaceAnimals);
 
 extern std::vector<TSurfaces> g_surfaces;
 extern int g_surfaceCount;
