@@ -51,7 +51,9 @@ TEST(FailurePaths, ACommandLineErrorIsItsOwnLineAndPointsToHelp) {
         EXPECT_NE(run.stdErr.find(c.says), std::string::npos) << run.stdErr;
         // The usage is not repeated: its one line would be buried.
         EXPECT_EQ(run.stdErr.find("--fixed-step"), std::string::npos) << run.stdErr;
-        if (c.args[0] != "--script") EXPECT_NE(run.stdErr.find("stroylik --help"), std::string::npos) << run.stdErr;
+        if (c.args[0] != "--script") {
+            EXPECT_NE(run.stdErr.find("stroylik --help"), std::string::npos) << run.stdErr;
+        }
         ExpectEveryLineNamesTheGame(run.stdErr);
     }
     EXPECT_FALSE(game.Exists("save/k1/sk_1.dat"));

@@ -8,6 +8,7 @@
 #include "app/frame_loop.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/player_message.h"
 #include "core/settings.h"
@@ -49,7 +50,7 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
         Form1->FormCreate();
     } catch (const std::exception& e) {
         // Without the picture list nothing can be drawn: say which file and stop.
-        Form1->ShowMessage(std::string(e.what()) + "\nБез него игра не может начаться.", GameName());
+        Form1->ShowMessage(std::string(e.what()) + "\n" + Tr("Без него игра не может начаться."), GameName());
         return 1;
     }
     if (!settingsMessage.empty()) Form1->ShowMessage(settingsMessage, GameName());
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, g_options, error)) {
         // One line says what is wrong; the whole usage would bury it.
         TellPlayer(error);
-        TellPlayer("Все параметры: stroylik --help.");
+        TellPlayer(Tr("Все параметры: stroylik --help."));
         return 2;
     }
     if (g_options.help) {
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
     }
     if (!SetUpFolders(g_options, error)) {
         TellPlayer(error);
-        if (!g_options.headless) plat::ShowMessage("Игра не может начаться: " + error, GameName(), false);
+        if (!g_options.headless) plat::ShowMessage(TrFormat("Игра не может начаться: {reason}", {{"reason", error}}), GameName(), false);
         return 1;
     }
     std::string settingsMessage;
@@ -132,7 +133,7 @@ int main(int argc, char** argv) {
         }
     } catch (const FatalErrorExit& fatal) {
         // The window is already destroyed; "Debug.txt" holds the line.
-        TellPlayer("игра остановлена из-за ошибки: " + fatal.line);
+        TellPlayer(TrFormat("игра остановлена из-за ошибки: {line}", {{"line", fatal.line}}));
         code = 1;
     }
     delete Form1;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/form.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/player_message.h"
 #include "platform/device.h"
@@ -216,7 +217,7 @@ bool EnsureGraphics(TForm1& form) {
     if (plat::Failed(hr)) {
         char code[16];
         std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(hr));
-        TellPlayer(std::string("окно настройки не удаётся нарисовать (ошибка ") + code + ").");
+        TellPlayer(TrFormat("окно настройки не удаётся нарисовать (ошибка {code}).", {{"code", code}}));
         ReleaseSettingsDialog();
         g_dialog.failed = true;
         return false;

@@ -8,8 +8,5 @@ struct GameFileError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// What a file with nothing in it is said to be.
-inline constexpr const char* kEmptyFileText = "файл пуст, в нём нет ни одного числа.";
-
 // "file: line N: what", or "file: what" when line is 0.
 [[noreturn]] void ThrowFileError(const std::string& file, int line, const std::string& what);

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/i18n.h"
+
 Options g_options;
 
 namespace {
@@ -37,7 +39,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         const char* value = i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0 ? argv[i + 1] : nullptr;
         auto needValue = [&]() {
             if (value) return true;
-            error = "параметру " + arg + " нужно значение.";
+            error = TrFormat("параметру {option} нужно значение.", {{"option", arg}});
             return false;
         };
         // An empty path would quietly mean the player's own folders (an unset variable in a
@@ -45,7 +47,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         auto needPath = [&]() {
             if (!needValue()) return false;
             if (*value) return true;
-            error = "параметру " + arg + " нужен путь, а он пуст.";
+            error = TrFormat("параметру {option} нужен путь, а он пуст.", {{"option", arg}});
             return false;
         };
         long long n = 0;
@@ -65,7 +67,8 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             if (!needValue()) return false;
             out.resolutionIndex = ResolutionIndex(value);
             if (out.resolutionIndex < 0) {
-                error = "неизвестное разрешение «" + std::string(value) + "» (бывают 800x600, 1024x768 и 1280x1024).";
+                error = TrFormat("неизвестное разрешение «{value}» (бывают 800x600, 1024x768 и 1280x1024).",
+                                 {{"value", value}});
                 return false;
             }
             out.resolutionGiven = true;
@@ -73,7 +76,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         } else if (arg == "--seed") {
             if (!needValue()) return false;
             if (!ParseInt(value, 0, 4294967295LL, n)) {
-                error = "параметру --seed нужно число от 0 до 4294967295, а не «" + std::string(value) + "».";
+                error = TrFormat("параметру --seed нужно число от 0 до 4294967295, а не «{value}».", {{"value", value}});
                 return false;
             }
             out.seedGiven = true;
@@ -82,7 +85,8 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         } else if (arg == "--fixed-step") {
             if (!needValue()) return false;
             if (!ParseInt(value, 1, 10000, n)) {
-                error = "параметру --fixed-step нужно число миллисекунд от 1 до 10000, а не «" + std::string(value) + "».";
+                error = TrFormat("параметру --fixed-step нужно число миллисекунд от 1 до 10000, а не «{value}».",
+                                 {{"value", value}});
                 return false;
             }
             out.fixedStepMs = static_cast<int>(n);
@@ -100,7 +104,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             (arg == "--data" ? out.dataDir : out.userDir) = value;
             ++i;
         } else {
-            error = "неизвестный параметр «" + arg + "».";
+            error = TrFormat("неизвестный параметр «{option}».", {{"option", arg}});
             return false;
         }
     }

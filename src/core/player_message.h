@@ -4,7 +4,8 @@
 #include <string>
 
 const char* GameName();
-// Gives the platform layer the name, so that its own lines start with it too.
+// Gives the platform layer the name and the catalogues, so that its own lines read like the
+// rest (call it again when the language changes).
 void SetUpPlayerMessages();
 // Writes "Стройлик: text" to stderr.
 void TellPlayer(const std::string& text);

@@ -6,6 +6,7 @@
 
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 
 namespace {
 
@@ -34,8 +35,10 @@ std::string MendPosition(const PositionFile& position, const std::string& why, i
     std::error_code ec;
     std::filesystem::rename(position.path, aside, ec);
     if (ec)
-        return why + "\nФайл не удаётся отложить в сторону (" + ec.message() +
-               "); он оставлен как есть, пройденные уровни на этот раз не отмечены.";
+        return why + "\n" +
+               TrFormat("Файл не удаётся отложить в сторону ({reason}); он оставлен как есть, пройденные уровни на "
+                        "этот раз не отмечены.",
+                        {{"reason", ec.message()}});
     const int32_t level = LevelFromSaves(position.progressFile);
     solved = level - 1;
     g_currentLevel = level;
@@ -46,8 +49,10 @@ std::string MendPosition(const PositionFile& position, const std::string& why, i
     } catch (const GameFileError& e) {
         written = std::string("\n") + e.what();
     }
-    return why + "\nФайл отложен под именем «" + aside + "»; игра продолжится по сохранённым полям, с уровня " +
-           std::to_string(level) + "." + written;
+    return why + "\n" +
+           TrFormat("Файл отложен под именем «{file}»; игра продолжится по сохранённым полям, с уровня {level}.",
+                    {{"file", aside}, {"level", std::to_string(level)}}) +
+           written;
 }
 
 }  // namespace

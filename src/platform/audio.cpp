@@ -123,7 +123,7 @@ bool StartDriver(MixerState& m, const std::string& driver) {
 void TellSilent(MixerState& m, const char* why) {
     if (m.toldSilent) return;
     m.toldSilent = true;
-    PrintMessage(std::string("звукового устройства нет (") + why + "), игра идёт без звука.");
+    PrintMessage(TranslateText(Mark("звукового устройства нет ({reason}), игра идёт без звука."), "reason", why));
 }
 
 }  // namespace
@@ -169,7 +169,7 @@ bool OpenAudio() {
         m.framesMixed = 0;
         m.pacing = Pacing::Device;
         if (!m.settings.recordPath.empty() && !m.recorder.Open(m.settings.recordPath))
-            PrintMessage("не удаётся записать звук в файл «" + m.settings.recordPath + "».");
+            PrintMessage(TranslateText(Mark("не удаётся записать звук в файл «{file}»."), "file", m.settings.recordPath));
     }
     Mix_HookMusic(DeviceCallback, nullptr);
     return true;

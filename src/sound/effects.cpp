@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/game_error.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/paths.h"
 #include "core/player_message.h"
@@ -77,7 +78,7 @@ void LoadEffect(const std::string& fileName, std::unique_ptr<plat::SoundBuffer>&
     std::ifstream in(path, std::ios::binary);
     if (!in) throw GameFileError(SoundMissingText(path));
     const std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw GameFileError(SoundUnplayableText(path, "файл не читается"));
+    if (in.bad()) throw GameFileError(SoundUnplayableText(path, Tr("файл не читается")));
     if (!slot) return;
     std::vector<uint8_t> samples = EffectSamples(file, path);
     if (samples.empty()) {

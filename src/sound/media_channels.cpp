@@ -63,7 +63,8 @@ void dLoadSound(int channel, const std::string& relativeName) {
         return;
     }
     if (plat::Failed(ch.graph->RenderFile(name)))
-        SaveInfo("Ошибка построения графа для " + name + ": " + kNotMusicText + "; игра пойдёт без этого звука.");
+        SaveInfo(TrFormat("Ошибка построения графа для {file}: {reason}; игра пойдёт без этого звука.",
+                          {{"file", name}, {"reason", Tr(kNotMusicText)}}));
     if (plat::Failed(ch.graph->QueryControl(ch.control))) SaveInfo("Ошибка захвата управления" + name);
     if (plat::Failed(ch.graph->QuerySeeking(ch.seeking))) SaveInfo("Ошибка захвата медиа-поиска " + name);
     if (plat::Failed(ch.graph->QueryEvents(ch.events))) SaveInfo("IID_IMediaEvent");

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/game_error.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/paths.h"
 #include "core/player_message.h"
@@ -31,13 +32,13 @@ std::set<std::string>& LeftOut() {
 // Empty when the effect file gives the slot samples to play, else the reason.
 std::string EffectProblem(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return "файл не открывается";
+    if (!in) return Tr("файл не открывается");
     const std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return "файл не читается";
+    if (in.bad()) return Tr("файл не читается");
     try {
-        if (EffectSamples(file, path).empty()) return "в нём нет звука: это не звуковой файл WAV, или он испорчен";
+        if (EffectSamples(file, path).empty()) return Tr("в нём нет звука: это не звуковой файл WAV, или он испорчен");
     } catch (const GameFileError& e) {
-        return std::string("звук в нём записан так, что игра не умеет его прочесть (") + e.what() + ")";
+        return TrFormat("звук в нём записан так, что игра не умеет его прочесть ({reason})", {{"reason", e.what()}});
     }
     return "";
 }
@@ -46,23 +47,24 @@ std::string EffectProblem(const std::string& path) {
 std::string MusicProblem(const std::string& path) {
     ConfigureSoundOutput();
     std::shared_ptr<plat::FilterGraph> graph;
-    if (plat::Failed(plat::FilterGraph::Create(graph)) || !graph) return "звук не удаётся открыть";
-    if (plat::Failed(graph->RenderFile(path))) return kNotMusicText;
+    if (plat::Failed(plat::FilterGraph::Create(graph)) || !graph) return Tr("звук не удаётся открыть");
+    if (plat::Failed(graph->RenderFile(path))) return Tr(kNotMusicText);
     return "";
 }
 
 }  // namespace
 
 std::string SoundMissingText(const std::string& path) {
-    return "нет звукового файла «" + path + "»; игра пойдёт без этого звука.";
+    return TrFormat("нет звукового файла «{file}»; игра пойдёт без этого звука.", {{"file", path}});
 }
 
 std::string SoundEmptyText(const std::string& path) {
-    return "звуковой файл «" + path + "» пуст; игра пойдёт без этого звука.";
+    return TrFormat("звуковой файл «{file}» пуст; игра пойдёт без этого звука.", {{"file", path}});
 }
 
 std::string SoundUnplayableText(const std::string& path, const std::string& why) {
-    return "звуковой файл «" + path + "» не играет: " + why + "; игра пойдёт без этого звука.";
+    return TrFormat("звуковой файл «{file}» не играет: {reason}; игра пойдёт без этого звука.",
+                    {{"file", path}, {"reason", why}});
 }
 
 std::vector<std::string> CheckSoundFiles() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/i18n.h"
+
 // Checks every file and returns one message a file that will not play (empty when all do).
 std::vector<std::string> CheckSoundFiles();
 // CheckSoundFiles, then each message on stderr and, in a window, all of them in one box.
@@ -17,7 +19,7 @@ bool SoundFileLeftOut(const std::string& relativeName);
 // message is written then (it is still tried at every play, and plays again once mended).
 bool FirstTroubleDuringPlay(const std::string& relativeName);
 // What is wrong with a music file that does not build a stream.
-inline constexpr const char* kNotMusicText = "файл испорчен или это не музыка в формате MP3";
+inline constexpr const char* kNotMusicText = Mark("файл испорчен или это не музыка в формате MP3");
 // The message for a sound file that will not play, in plain words.
 std::string SoundMissingText(const std::string& path);
 std::string SoundEmptyText(const std::string& path);
