@@ -187,13 +187,18 @@ bool LeaveBoxScreen() {
     stopstars_2();
     g_screenState = ScreenMainMenu;
     PeremotkaMusic();
-    if (screen == ScreenBox2) {
-        savecurrlevel2();
-        SaveK2();
-    } else {
-        savecurrlevel();
-        SaveK1();
+    // Both files are tried: a position that cannot be written must not cost the board, and
+    // each failure is told once, together.
+    std::string problems;
+    const bool box2 = screen == ScreenBox2;
+    for (void (*save)() : {box2 ? savecurrlevel2 : savecurrlevel, box2 ? SaveK2 : SaveK1}) {
+        try {
+            save();
+        } catch (const GameFileError& e) {
+            problems += (problems.empty() ? "" : "\n") + std::string(e.what());
+        }
     }
+    if (!problems.empty()) throw GameFileError(problems);
     return true;
 }
 

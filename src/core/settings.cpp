@@ -30,7 +30,8 @@ const char* const kResolutions[] = {"800x600", "1024x768", "1280x1024"};
 
 const char* const kHeader =
     "# Stroylik settings. The game writes this file; you may edit it while the game is closed.\n"
-    "# Lines are \"key = value\"; lines starting with # are comments; unknown keys are ignored.\n"
+    "# Lines are \"key = value\" (in small or capital letters); lines starting with # are comments;\n"
+    "# unknown keys are ignored.\n"
     "# A value the game cannot read falls back to its default.\n"
     "#\n"
     "# resolution = 800x600 | 1024x768 | 1280x1024   picture size chosen in the start dialog\n"
@@ -48,6 +49,13 @@ std::string Trim(const std::string& s) {
     const size_t first = s.find_first_not_of(space);
     if (first == std::string::npos) return "";
     return s.substr(first, s.find_last_not_of(space) - first + 1);
+}
+
+// Latin letters only: the Cyrillic "х" of a size keeps its bytes.
+std::string LowerAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
 }
 
 // "1024x768", also with the Cyrillic letter the dialog shows.
@@ -170,10 +178,11 @@ bool LoadSettings(const std::string& path, Settings& out, std::string& message) 
             problems.push_back("line " + std::to_string(number) + " is not \"key = value\"");
             continue;
         }
-        const std::string key = Trim(line.substr(0, eq));
+        // People edit this file by hand: "Music = OFF" means what it says.
+        const std::string key = LowerAscii(Trim(line.substr(0, eq)));
         const std::string value = Trim(line.substr(eq + 1));
         ++pairs;
-        if (!ApplyKey(key, value, out))
+        if (!ApplyKey(key, LowerAscii(value), out))
             problems.push_back("line " + std::to_string(number) + ": \"" + value + "\" is not a valid " + key);
     }
     if (pairs == 0 && problems.empty()) problems.push_back("it is empty");

@@ -8,6 +8,7 @@
 #include "core/error_log.h"
 #include "core/game_error.h"
 #include "core/paths.h"
+#include "core/player_message.h"
 #include "platform/image.h"
 #include "render/graphics.h"
 
@@ -84,7 +85,7 @@ void LoadSurface(int k) {
     if (entry.fileName.empty()) {
         // A short list leaves entries without a name; loading them fails like a missing file.
         const std::string why = "Surfaces.ini: entry " + std::to_string(k) + " has no file name";
-        std::fprintf(stderr, "%s\n", why.c_str());
+        TellPlayer(why);
         if (g_device) LogTextureFailure(plat::E_FAIL, why);
         return;
     }
@@ -93,13 +94,13 @@ void LoadSurface(int k) {
         plat::Image image;
         std::string error;
         if (plat::LoadImageFile(GamePath(entry.fileName), image, error)) entry.texture = plat::Texture::FromImage(image, false);
-        else std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
+        else TellPlayer("Surfaces.ini entry " + std::to_string(k) + ": " + error);
         return;
     }
     std::string error;
     const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), GamePath(entry.fileName), entry.texture, false, &error);
     if (plat::Failed(hr)) {
-        std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
+        TellPlayer("Surfaces.ini entry " + std::to_string(k) + ": " + error);
         LogTextureFailure(hr, error);
     }
 }
