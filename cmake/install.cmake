@@ -14,6 +14,8 @@ install(DIRECTORY ${GAME_DIR}/ DESTINATION ${STROYLIK_DATA_INSTALL_DIR}
   PATTERN locale EXCLUDE)
 install(DIRECTORY ${ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
+# The translated desktop entry, AppStream data and manual pages: cmake/dist_translations.cmake.
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME stroylik)
 set(CPACK_PACKAGE_VENDOR "The Stroylik team")
