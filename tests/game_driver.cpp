@@ -11,6 +11,7 @@
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "core/game_state.h"
+#include "core/hint.h"
 #include "core/options.h"
 #include "core/profiles.h"
 #include "core/settings.h"
@@ -38,6 +39,7 @@ void ResetSharedState() {
     g_hr = 0;
     g_clearColor = 0xFF0000FF;
     g_gameStarted = false;
+    ResetHint();
     for (uint8_t& k : g_keys) k = 0;
     plat::InputSource::Get().Reset();
     g_settings = Settings();

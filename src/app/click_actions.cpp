@@ -8,6 +8,7 @@
 #include "app/overview_actions.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/hint.h"
 #include "core/paths.h"
 #include "core/profiles.h"
 #include "menus/profile_chooser.h"
@@ -174,33 +175,37 @@ int RunClickAction() {
         LeaveBoxScreen();
         return 16;
     }
+    if (hot == HotHint && (screen == ScreenBox1 || screen == ScreenBox2)) {   // 20
+        AskForHint();
+        return 20;
+    }
     if (const int row = RunProfileClick(hot, screen)) return row;
     return RunOverviewClick(hot, screen);   // 17 to 19
 }
 
 int RunProfileClick(int hot, int screen) {
-    if (hot == HotProfilePicture && screen == ScreenMainMenu) {   // 20
+    if (hot == HotProfilePicture && screen == ScreenMainMenu) {   // 21
         g_clickLatch = 0;
         g_screenState = ScreenProfiles;
-        return 20;
+        return 21;
     }
-    if (hot == HotBack && screen == ScreenProfiles) {   // 21: the child playing plays on
+    if (hot == HotBack && screen == ScreenProfiles) {   // 22: the child playing plays on
         g_clickLatch = 0;
         g_screenState = ScreenMainMenu;
-        return 21;
+        return 22;
     }
     if (hot != HotProfileTile || screen != ScreenProfiles) return 0;
     const int tile = ChooserHotTile();
     std::string message;
-    if (tile == ChooserAddTile()) {   // 22: a new tile to tap appears
+    if (tile == ChooserAddTile()) {   // 23: a new tile to tap appears
         AddProfile(message);
-    } else if (tile >= 0 && tile < static_cast<int>(g_profiles.profiles.size())) {   // 22
+    } else if (tile >= 0 && tile < static_cast<int>(g_profiles.profiles.size())) {   // 23
         message = SelectProfile(g_profiles.profiles[static_cast<size_t>(tile)].id);
         g_screenState = ScreenMainMenu;
     }
     g_clickLatch = 0;
     if (!message.empty()) throw GameFileError(message);
-    return 22;
+    return 23;
 }
 
 bool LeaveBoxScreen() {
@@ -210,13 +215,18 @@ bool LeaveBoxScreen() {
     stopstars_2();
     g_screenState = ScreenMainMenu;
     PeremotkaMusic();
-    if (screen == ScreenBox2) {
-        savecurrlevel2();
-        SaveK2();
-    } else {
-        savecurrlevel();
-        SaveK1();
+    // Both files are tried: a position that cannot be written must not cost the board, and
+    // each failure is told once, together.
+    std::string problems;
+    const bool box2 = screen == ScreenBox2;
+    for (void (*save)() : {box2 ? savecurrlevel2 : savecurrlevel, box2 ? SaveK2 : SaveK1}) {
+        try {
+            save();
+        } catch (const GameFileError& e) {
+            problems += (problems.empty() ? "" : "\n") + std::string(e.what());
+        }
     }
+    if (!problems.empty()) throw GameFileError(problems);
     return true;
 }
 

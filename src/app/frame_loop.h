@@ -17,10 +17,10 @@ int FrameLogic();
 // drawing scale, rounded, clamped to 0..maxValue as the cursor always is.
 int32_t CursorFromPointer(double picturePixels, float scale, int32_t maxValue);
 // The click-action table: runs the first action whose condition holds. Returns the row
-// number acted on (1..22), or 0 when none applied.
+// number acted on (1..23), or 0 when none applied.
 int RunClickAction();
-// The children's rows: the menu's picture opens the chooser (20), its back button returns
-// (21), a tile chooses that child or adds one (22). A message about the child's files is
+// The children's rows: the menu's picture opens the chooser (21), its back button returns
+// (22), a tile chooses that child or adds one (23). A message about the child's files is
 // thrown as a GameFileError after the click has acted.
 int RunProfileClick(int hot, int screen);
 // The back button on a box screen: back to the main menu, saving the level pointer and the

@@ -9,8 +9,7 @@ ChildSettings g_childSettings;
 
 namespace {
 
-constexpr int kMinHintSeconds = 5;
-constexpr int kMaxHintSeconds = 600;
+constexpr int kMaxHintSeconds = 3600;
 
 std::string Trim(const std::string& s) {
     size_t a = 0, b = s.size();
@@ -20,13 +19,13 @@ std::string Trim(const std::string& s) {
 }
 
 bool ParseSeconds(const std::string& v, int& out) {
-    if (v.empty() || v.size() > 3) return false;
+    if (v.empty() || v.size() > 4) return false;
     int value = 0;
     for (char c : v) {
         if (c < '0' || c > '9') return false;
         value = value * 10 + (c - '0');
     }
-    if (value < kMinHintSeconds || value > kMaxHintSeconds) return false;
+    if (value > kMaxHintSeconds) return false;
     out = value;
     return true;
 }
@@ -62,9 +61,10 @@ bool ParseChildSettings(const std::string& text, ChildSettings& out, std::string
 }
 
 std::string FormatChildSettings(const ChildSettings& s) {
-    return "# This child's own settings.\n"
-           "# hint_after_seconds = 5..600: how long the game waits before it shows what to do\n"
-           "# all_levels_open = yes | no: every level of the overview can be chosen\n"
-           "hint_after_seconds = " + std::to_string(s.hintAfterSeconds) + "\n" +
-           "all_levels_open = " + (s.allLevelsOpen ? "yes" : "no") + "\n";
+    std::string text = "# This child's own settings.\n"
+                       "# hint_after_seconds = 0..3600: seconds without input before the game shows what to do\n"
+                       "#   (0 never; left out, the settings file's value counts)\n"
+                       "# all_levels_open = yes | no: every level of the overview can be chosen\n";
+    if (s.hintAfterSeconds >= 0) text += "hint_after_seconds = " + std::to_string(s.hintAfterSeconds) + "\n";
+    return text + "all_levels_open = " + (s.allLevelsOpen ? "yes" : "no") + "\n";
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 struct ChildSettings {
-    int hintAfterSeconds = 30;   // "hint_after_seconds = 5..600"
+    int hintAfterSeconds = -1;   // "hint_after_seconds = 0..3600" (0 never); -1: the settings file's
     bool allLevelsOpen = false;  // "all_levels_open = yes | no"
 };
 extern ChildSettings g_childSettings;

@@ -29,8 +29,9 @@ enum HotButton : int32_t {
     HotPagePrev = 10,      // the overview's page arrows
     HotPageNext = 11,
     HotSound = 12,         // the main menu's speaker button
-    HotProfileTile = 13,   // a tile of the chooser (which one: ChooserHotTile)
-    HotProfilePicture = 14,   // the main menu's picture of the child playing
+    HotHint = 13,          // the box screens' "show me" button
+    HotProfileTile = 14,   // a tile of the chooser (which one: ChooserHotTile)
+    HotProfilePicture = 15,   // the main menu's picture of the child playing
 };
 
 extern int32_t g_screenState;

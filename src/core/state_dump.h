@@ -37,6 +37,7 @@ void DumpShell(StateDump& dump);
 void DumpProfiles(StateDump& dump);
 void DumpBox1(StateDump& dump);
 void DumpBox2(StateDump& dump);
+void DumpHint(StateDump& dump);
 void DumpSound(StateDump& dump);
 void DumpStars(StateDump& dump);
 void DumpMenus(StateDump& dump);

@@ -137,6 +137,15 @@ void SettingsFiles(const fs::path& scratch) {
     }
 }
 
+// The compiled catalogues of the build, and one cut inside its string tables.
+void Catalogues(const fs::path& game) {
+    for (const auto& entry : fs::directory_iterator(game / "locale")) {
+        const std::string bytes = ReadAll(entry.path() / "LC_MESSAGES/stroylik.mo");
+        Put("catalogue", entry.path().filename().string() + ".mo", bytes);
+        Put("catalogue", entry.path().filename().string() + "-cut.mo", bytes.substr(0, bytes.size() / 2));
+    }
+}
+
 // The children's list and a child's settings as the game writes them.
 void ProfileFiles() {
     ProfileList two;
@@ -164,6 +173,7 @@ int main(int argc, char** argv) {
         PicturesSoundsAndText(game);
         LevelsAndSaves(game, scratch);
         SettingsFiles(scratch);
+        Catalogues(game);
         ProfileFiles();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz seeds: %s\n", e.what());
