@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "core/i18n.h"
 #include "core/profile_list.h"
 
 ChildSettings g_childSettings;
@@ -36,7 +37,7 @@ bool ParseChildSettings(const std::string& text, ChildSettings& out, std::string
     ChildSettings s;
     error.clear();
     if (text.size() > MaxProfileListBytes) {
-        error = "the file is larger than " + std::to_string(MaxProfileListBytes) + " bytes";
+        error = TrFormat("файл больше {bytes} байт", {{"bytes", std::to_string(MaxProfileListBytes)}});
         out = s;
         return false;
     }
@@ -54,7 +55,8 @@ bool ParseChildSettings(const std::string& text, ChildSettings& out, std::string
             good = value == "yes" || value == "no";
             if (good) s.allLevelsOpen = value == "yes";
         }
-        if (!good && error.empty()) error = "line " + std::to_string(number) + ": \"" + key + "\" has no good value";
+        if (!good && error.empty())
+            error = TrFormat("строка {line}: у «{key}» негодное значение", {{"line", std::to_string(number)}, {"key", key}});
     }
     out = s;
     return error.empty();

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "core/i18n.h"
+
 namespace {
 
 std::string Trim(const std::string& s) {
@@ -61,7 +63,7 @@ bool ProfileNameFits(const std::string& name) {
 
 bool ParseProfileList(const std::string& text, ProfileList& out, std::string& error) {
     if (text.size() > MaxProfileListBytes) {
-        error = "the file is larger than " + std::to_string(MaxProfileListBytes) + " bytes";
+        error = TrFormat("файл больше {bytes} байт", {{"bytes", std::to_string(MaxProfileListBytes)}});
         return false;
     }
     ProfileList list;
@@ -71,7 +73,7 @@ bool ParseProfileList(const std::string& text, ProfileList& out, std::string& er
     for (int number = 1; std::getline(lines, raw); ++number) {
         const std::string line = Trim(raw);
         auto fail = [&](const std::string& why) {
-            error = "line " + std::to_string(number) + ": " + why;
+            error = TrFormat("строка {line}: {what}", {{"line", std::to_string(number)}, {"what", why}});
             return false;
         };
         if (line.empty() || line[0] == '#') continue;
@@ -79,32 +81,32 @@ bool ParseProfileList(const std::string& text, ProfileList& out, std::string& er
             std::string rest = Trim(line.substr(7));
             int id = 0;
             if (currentGiven || !TakeNumber(rest, 1, MaxProfiles, id) || !rest.empty())
-                return fail("\"current\" wants one profile number from 1 to 6, once");
+                return fail(Tr("после «current» нужен один номер ребёнка от 1 до 6, и только один раз"));
             list.current = id;
             currentGiven = true;
             continue;
         }
         if (line.rfind("profile", 0) != 0 || line.size() < 8 || (line[7] != ' ' && line[7] != '\t'))
-            return fail("neither a \"profile\" nor a \"current\" line");
+            return fail(Tr("строка не начинается ни с «profile», ни с «current»"));
         std::string rest = Trim(line.substr(7));
         Profile p;
-        if (!TakeNumber(rest, 1, MaxProfiles, p.id)) return fail("the profile number is not 1 to 6");
-        if (!TakeNumber(rest, 1, AnimalPictureCount, p.picture)) return fail("the picture is not 1 to 12");
-        if (!ProfileNameFits(rest)) return fail("the name is not text of up to 40 bytes");
+        if (!TakeNumber(rest, 1, MaxProfiles, p.id)) return fail(Tr("номер ребёнка не от 1 до 6"));
+        if (!TakeNumber(rest, 1, AnimalPictureCount, p.picture)) return fail(Tr("номер картинки не от 1 до 12"));
+        if (!ProfileNameFits(rest)) return fail(Tr("имя — не текст длиной до 40 байт"));
         p.name = rest;
-        if (list.profiles.size() >= size_t(MaxProfiles)) return fail("more than six profiles");
-        if (FindProfile(list, p.id)) return fail("profile " + std::to_string(p.id) + " is listed twice");
+        if (list.profiles.size() >= size_t(MaxProfiles)) return fail(Tr("детей больше шести"));
+        if (FindProfile(list, p.id)) return fail(TrFormat("ребёнок {id} записан дважды", {{"id", std::to_string(p.id)}}));
         for (const Profile& other : list.profiles)
-            if (other.picture == p.picture) return fail("two profiles have the same picture");
+            if (other.picture == p.picture) return fail(Tr("у двух детей одна и та же картинка"));
         list.profiles.push_back(p);
     }
     if (list.profiles.empty()) {
-        error = "no profile is listed";
+        error = Tr("в списке нет ни одного ребёнка");
         return false;
     }
     if (!currentGiven) list.current = list.profiles.front().id;
     if (!FindProfile(list, list.current)) {
-        error = "the current profile " + std::to_string(list.current) + " is not listed";
+        error = TrFormat("текущего ребёнка {id} нет в списке", {{"id", std::to_string(list.current)}});
         return false;
     }
     out = list;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/i18n.h"
 #include "core/text_file.h"
 
 namespace fs = std::filesystem;
@@ -62,7 +63,8 @@ std::string MoveOldProgress(const std::string& root) {
     std::string error;
     // The marker first: from here on, a start that finds it knows a move is under way.
     if (!WriteTextAtomic(marker.string(), "The old progress is moving into profiles/1.\n", error))
-        return marker.string() + ": the old progress cannot be moved into profiles/1: " + error;
+        return TrFormat("{file}: прежние успехи не удаётся перенести в profiles/1: {reason}",
+                        {{"file", marker.string()}, {"reason", error}});
     int moved = 0;
     for (const std::string& name : files) {
         const fs::path from = base / name;
@@ -71,8 +73,9 @@ std::string MoveOldProgress(const std::string& root) {
         fs::create_directories(to.parent_path(), ec);
         if (!ec) fs::rename(from, to, ec);
         if (ec)
-            return from.string() + ": the file cannot be moved into " + (base / kFirstProfileFolder).string() + ": " +
-                   ec.message() + "; the game tries again at the next start.";
+            return TrFormat("{file}: файл не удаётся перенести в {folder}: {reason}; игра попробует снова при следующем "
+                            "запуске.",
+                            {{"file", from.string()}, {"folder", (base / kFirstProfileFolder).string()}, {"reason", ec.message()}});
         ++moved;
         if (g_moveStepHook) g_moveStepHook(moved);
     }

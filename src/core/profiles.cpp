@@ -7,9 +7,9 @@
 
 #include "core/child_settings.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/paths.h"
 #include "core/profile_move.h"
-#include "core/progress_files.h"
 #include "core/text_file.h"
 
 namespace fs = std::filesystem;
@@ -21,13 +21,22 @@ namespace {
 bool g_active = false;
 bool g_chooserPending = false;
 
+std::string TimeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
 std::string FolderOf(int id) { return "profiles/" + std::to_string(id); }
 
 bool WriteList(std::string& message) {
     const std::string path = UserRootPath(kProfileListFile);
     std::string error;
     if (WriteTextAtomic(path, FormatProfileList(g_profiles), error)) return true;
-    message = path + ": the list of children cannot be saved: " + error;
+    message = TrFormat("{file}: список детей не удаётся сохранить: {reason}", {{"file", path}, {"reason", error}});
     return false;
 }
 
@@ -54,12 +63,16 @@ std::string ReadList() {
     g_profiles = ListFromFolders();
     std::string message;
     if (!missing) {
-        bool keptAside = false;
-        message = KeepBrokenFileAside(path, path + ": the list of children cannot be read (" + error + ").", keptAside);
-        // The aside note speaks of levels; here what starts again is only the list.
-        if (keptAside)
-            message = message.substr(0, message.find("; the level starts")) +
-                      "; the children's progress is kept, their pictures are chosen anew.";
+        // Kept for a look by hand; nothing of a child's own is in it.
+        const std::string aside = path + ".broken-" + TimeStamp();
+        std::error_code ec;
+        fs::rename(path, aside, ec);
+        message = ec ? TrFormat("{file}: список детей не читается ({reason}); он будет записан заново. Успехи всех "
+                                "детей на месте.",
+                                {{"file", path}, {"reason", error}})
+                     : TrFormat("{file}: список детей не читается ({reason}). Он отложен как «{aside}»; успехи всех "
+                                "детей на месте, картинки выбраны заново.",
+                                {{"file", path}, {"reason", error}, {"aside", aside}});
     }
     std::string writeMessage;
     if (!WriteList(writeMessage)) message += (message.empty() ? "" : "\n") + writeMessage;
@@ -72,18 +85,10 @@ std::string ReadChildSettings() {
     std::string text, error;
     bool missing = false;
     if (!ReadSmallTextFile(path, MaxProfileListBytes, text, missing, error))
-        return missing ? "" : path + ": this child's settings cannot be read (" + error + "); the defaults are used.";
+        return missing ? "" : TrFormat("{file}: настройки ребёнка не читаются ({reason}); взяты обычные.",
+                                       {{"file", path}, {"reason", error}});
     if (ParseChildSettings(text, g_childSettings, error)) return "";
-    return path + ": " + error + "; the default is used for it.";
-}
-
-std::string TimeStamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
+    return TrFormat("{file}: {reason}; для этой настройки взято обычное значение.", {{"file", path}, {"reason", error}});
 }
 
 }  // namespace
@@ -130,7 +135,7 @@ int AddProfile(std::string& message) {
     if (!g_active) return 0;
     const int id = FirstFreeProfileId(g_profiles);
     if (id == 0) {
-        message = "six children already have a profile";
+        message = Tr("Детей уже шесть: больше профилей не бывает.");
         return 0;
     }
     g_profiles.profiles.push_back(Profile{id, FirstFreePicture(g_profiles), ""});
@@ -159,11 +164,11 @@ std::string SelectProfile(int id) {
 bool RemoveProfile(int id, std::string& message) {
     message.clear();
     if (!g_active || !FindProfile(g_profiles, id)) {
-        message = "there is no profile " + std::to_string(id);
+        message = TrFormat("Ребёнка {id} нет в списке.", {{"id", std::to_string(id)}});
         return false;
     }
     if (g_profiles.profiles.size() == 1) {
-        message = "the last profile stays";
+        message = Tr("Последний ребёнок остаётся в списке.");
         return false;
     }
     const std::string from = UserRootPath(FolderOf(id));
@@ -174,7 +179,7 @@ bool RemoveProfile(int id, std::string& message) {
     fs::create_directories(fs::path(to).parent_path(), ec);
     if (fs::exists(from, ec)) fs::rename(from, to, ec);
     if (ec) {
-        message = from + ": the profile's folder cannot be moved aside: " + ec.message();
+        message = TrFormat("{file}: папку ребёнка не удаётся отложить: {reason}", {{"file", from}, {"reason", ec.message()}});
         return false;
     }
     const ProfileList before = g_profiles;
@@ -196,5 +201,5 @@ std::string StoreChildSettings() {
     const std::string path = UserPath(kChildSettingsFile);
     std::string error;
     if (WriteTextAtomic(path, FormatChildSettings(g_childSettings), error)) return "";
-    return path + ": this child's settings cannot be saved: " + error;
+    return TrFormat("{file}: настройки ребёнка не удаётся сохранить: {reason}", {{"file", path}, {"reason", error}});
 }

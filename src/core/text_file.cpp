@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/i18n.h"
+
 bool ReadSmallTextFile(const std::string& path, size_t maxBytes, std::string& text, bool& missing, std::string& error) {
     text.clear();
     missing = false;
@@ -31,7 +33,7 @@ bool ReadSmallTextFile(const std::string& path, size_t maxBytes, std::string& te
         }
         if (n == 0) break;
         if (text.size() + size_t(n) > maxBytes) {
-            error = "the file is larger than " + std::to_string(maxBytes) + " bytes";
+            error = TrFormat("файл больше {bytes} байт", {{"bytes", std::to_string(maxBytes)}});
             ok = false;
             break;
         }
@@ -49,7 +51,7 @@ bool WriteTextAtomic(const std::string& path, const std::string& text, std::stri
     std::string temp = path + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
-        error = "the file cannot be written: " + std::string(std::strerror(errno));
+        error = TrFormat("файл не удаётся записать: {reason}", {{"reason", std::strerror(errno)}});
         return false;
     }
     int failure = 0;
@@ -65,7 +67,7 @@ bool WriteTextAtomic(const std::string& path, const std::string& text, std::stri
     if (failure == 0 && ::rename(temp.c_str(), path.c_str()) != 0) failure = errno;
     if (failure != 0) {
         ::unlink(temp.c_str());
-        error = "the file cannot be written: " + std::string(std::strerror(failure));
+        error = TrFormat("файл не удаётся записать: {reason}", {{"reason", std::strerror(failure)}});
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/profiles.h"
 #include "input/input.h"
 #include "menus/menu_screen.h"
@@ -89,7 +90,7 @@ void DrawProfileChooser() {
     }
     const bool backHot = g_cursorX > 1230 && g_cursorY < 50;
     if (backHot) g_hotButton = HotBack;
-    DrawCentredText(g_fontLarge.get(), "Кто играет?", VirtualWidth / 2, 150, kOpaque);
+    DrawCentredText(g_fontLarge.get(), Tr("Кто играет?"), VirtualWidth / 2, 150, kOpaque);
     for (int i = 0; i < count; ++i) {
         const TileRect t = ChooserTile(i);
         const bool hot = i == g_chooserHotTile;
