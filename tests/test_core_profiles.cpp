@@ -94,8 +94,8 @@ TEST(ProfilesInGame, EachChildKeepsItsOwnSolvedLevelsAcrossRestartsAndChoosesByI
     // Two children: "Who is playing?" follows the intro; the first tile is child 1, whose level
     // 1 is still solved; the menu's picture leads back to the chooser, and "+" adds child 3.
     run = runner.Run("frames 3\nclick\nframes 2\nexpect g_screenState 5\nmove 392 380\nframes 2\n"
-                     "screenshot chooser.png\nexpect g_hotButton 13\nclick\nframes 2\nexpect g_screenState 0\n"
-                     "expect currentProfile 1\nmove 180 618\nframes 2\nscreenshot menu.png\nexpect g_hotButton 14\n"
+                     "screenshot chooser.png\nexpect g_hotButton 14\nclick\nframes 2\nexpect g_screenState 0\n"
+                     "expect currentProfile 1\nmove 180 618\nframes 2\nscreenshot menu.png\nexpect g_hotButton 15\n"
                      "click\nframes 2\nexpect g_screenState 5\nmove 888 380\nclick\nframes 2\n"
                      "expect g_screenState 5\nmove 764 380\nclick\nframes 2\nexpect currentProfile 3\n"
                      "move 380 320\nclick\nframes 2\nexpect levelOverviewStates 1" + std::string(59, '0') + "\n"
