@@ -14,6 +14,7 @@
 #include "core/options.h"
 #include "core/state_dump.h"
 #include "platform/device.h"
+#include "platform/gamepad.h"
 #include "platform/input.h"
 #include "render/graphics.h"
 
@@ -28,7 +29,7 @@ constexpr CommandShape kCommands[] = {
     {"frames", 2, 2}, {"move", 3, 3},      {"down", 2, 2},     {"up", 2, 2},
     {"click", 1, 1},  {"key", 3, 3},       {"focus", 2, 2},    {"minimize", 1, 1},
     {"restore", 1, 1}, {"device", 2, 2},   {"screenshot", 2, 2}, {"dump", 2, 2},
-    {"expect", 3, -1}, {"close", 1, 1}, {"await", 4, -1},
+    {"expect", 3, -1}, {"close", 1, 1}, {"await", 4, -1}, {"pad", 3, 3},
 };
 
 bool ParseNumber(const std::string& text, long long& out) {
@@ -187,6 +188,12 @@ bool ScriptDriver::Execute(const Line& line, TForm1& form, bool& needsFrame) {
         if (!code) return Fail(line, "unknown key \"" + w[1] + "\"");
         if (w[2] != "down" && w[2] != "up") return Fail(line, "a key goes down or up");
         input.SetKey(code, w[2] == "down");
+    } else if (cmd == "pad") {
+        plat::PadButton button;
+        if (!plat::PadButtonByName(w[1].c_str(), button)) return Fail(line, "unknown pad button \"" + w[1] + "\"");
+        if (w[2] != "down" && w[2] != "up") return Fail(line, "a pad button goes down or up");
+        const char* error = "";
+        if (!plat::SetVirtualPadButton(button, w[2] == "down", &error)) return Fail(line, error);
     } else if (cmd == "focus") {
         if (w[1] != "lost" && w[1] != "gained") return Fail(line, "focus is lost or gained");
         form.window.Dispatch(w[1] == "lost" ? plat::Window::Event::FocusLost : plat::Window::Event::FocusGained,

@@ -7,6 +7,7 @@
 #include "core/tables.h"
 #include "input/input.h"
 #include "render/graphics.h"
+#include "render/focus_frame.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
@@ -112,5 +113,6 @@ void drawlevelskorobka1() {
     DrawLevelButtons(info ? info->freeBuild : 0, g_currentLevel);
     DrawLevelNumber(g_currentLevel);
     drawpalette();
+    DrawBoxFocusFrame();
     scanlevelcomplete();
 }

@@ -8,6 +8,7 @@
 #include "box2/box2_screen.h"
 #include "input/input.h"
 #include "render/graphics.h"
+#include "render/focus_frame.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
 #include "render/static_layer.h"
@@ -130,5 +131,6 @@ void drawlevelskorobka2() {
     DrawLevelButtons(freeBuild, g_currentLevel);
     DrawLevelNumber(g_currentLevel);
     drawpalette2();
+    DrawBoxFocusFrame();
     scanlevelcomplete2();
 }
