@@ -38,6 +38,8 @@ TEST(ClickPlayTest, Box2LevelSolvedWithClicksOnly) {
                 ASSERT_GE(pr, 0) << "figure " << s.figure;
                 game.MoveTo(pc * 16 + 9, pr * 16 + 713);
                 game.Click();
+                game.Frame();
+                ASSERT_EQ(g_drag.state, DragHeld);
                 ASSERT_EQ(g_drag.figure, s.figure);
                 game.MoveTo(g_fieldRect.left + 16 * c + 8, g_fieldRect.top + 16 * r + 8);
                 game.Click();

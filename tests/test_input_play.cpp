@@ -60,7 +60,9 @@ TEST(ClickPlayTest, Box1LevelSolvedWithClicksOnly) {
             game.MoveTo(PaletteLeft + 32 * col + 16, PaletteTop + 32 * row + 16);
             game.Click();
             ASSERT_FALSE(LeftHeld());
-            ASSERT_EQ(g_drag.figure, target.figure) << "the click leaves the figure in the hand";
+            game.Frame();
+            ASSERT_EQ(g_drag.state, DragHeld) << "the click leaves the figure in the hand";
+            ASSERT_EQ(g_drag.figure, target.figure);
             const int toX = g_fieldRect.left + 32 * c + 16, toY = g_fieldRect.top + 32 * r + 16;
             game.MoveTo(toX, toY);
             game.Frame();
