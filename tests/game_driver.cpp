@@ -9,7 +9,11 @@
 #include <stdexcept>
 
 #include "app/form.h"
+#include "app/action_routes.h"
 #include "app/frame_loop.h"
+#include "input/click_carry.h"
+#include "input/focus.h"
+#include "platform/gamepad.h"
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "core/options.h"
@@ -55,6 +59,11 @@ void ResetSharedState() {
     ResetHint();
     for (uint8_t& k : g_keys) k = 0;
     plat::InputSource::Get().Reset();
+    plat::DetachVirtualPad();
+    ResetKeyboardActions();
+    ResetActionRoutes();
+    ResetCarry();
+    ResetFocus();
     g_settings = Settings();
     g_options.relativeMouse = false;
 }

@@ -143,7 +143,7 @@ TEST(Box2Play, AnExportOfASolvedLevelIsSolvedByMouse) {
     // The export becomes this level's file; the restart button throws the board away and loads it.
     std::filesystem::copy_file("levels/k2/Help_Save.ini", "levels/k2/level" + std::to_string(level) + ".ini",
                                std::filesystem::copy_options::overwrite_existing);
-    game.MoveTo(1085, 20);
+    game.MoveTo(1001, 20);
     game.Click();
     game.Frame();
     ASSERT_EQ(g_currentLevel, level);

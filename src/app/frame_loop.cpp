@@ -5,7 +5,10 @@
 
 #include "core/error_log.h"
 #include "core/options.h"
+#include "app/action_routes.h"
 #include "app/form.h"
+#include "input/actions.h"
+#include "input/click_carry.h"
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "box1/box1.h"
@@ -103,7 +106,9 @@ int32_t CursorFromPointer(double picturePixels, float scale, int32_t maxValue) {
     return static_cast<int32_t>(v);
 }
 
-int FrameLogic() {
+namespace {
+
+int MouseStep() {
     plat::MouseState mouse;
     plat::HRESULT hr = plat::E_FAIL;
     if (Form1 && Form1->FMouseDevice) hr = Form1->FMouseDevice->GetDeviceState(mouse);
@@ -115,11 +120,15 @@ int FrameLogic() {
             }
         }
     }
-    const bool left = mouse.buttons[0] == 0x80;
+    const bool mouseLeft = mouse.buttons[0] == 0x80;
+    const bool left = mouseLeft || VirtualButtonDown();
     const bool right = mouse.buttons[1] == 0x80;
+    NoteMouseButtons(mouseLeft, right);
     if (left || right || mouse.lX != 0 || mouse.lY != 0) NoteHintInput();
 
-    if (!left) {
+    if (CarryButtons(left, right)) {
+        // Carrying: the buttons went to the hand; the cursor still follows the mouse.
+    } else if (!left) {
         g_clickLatch = 101;
         g_drag.state = (g_drag.state == DragHeld || g_drag.state == DragReleased) ? DragReleased : DragIdle;
     } else {
@@ -142,12 +151,13 @@ int FrameLogic() {
     }
     double pointerX = 0, pointerY = 0;
     if (!g_options.relativeMouse && plat::Succeeded(hr) && Form1->FMouseDevice->Pointer(pointerX, pointerY)) {
-        // The cursor is where the pointer is, in the virtual screen the picture shows.
-        const int32_t x = CursorFromPointer(pointerX, g_scaleX, CursorMaxX);
-        const int32_t y = CursorFromPointer(pointerY, g_scaleY, CursorMaxY);
-        if (x != g_cursorX || y != g_cursorY) NoteHintInput();
-        g_cursorX = x;
-        g_cursorY = y;
+        // The cursor is where the pointer is, in the virtual screen the picture shows; a
+        // pointer at rest leaves it where the keys may have put it.
+        if (Form1->FMouseDevice->PointerMoved()) {
+            NoteHintInput();
+            g_cursorX = CursorFromPointer(pointerX, g_scaleX, CursorMaxX);
+            g_cursorY = CursorFromPointer(pointerY, g_scaleY, CursorMaxY);
+        }
         return 0;
     }
     // In 64 bits: twice a large report must clamp, not wrap round.
@@ -159,5 +169,13 @@ int FrameLogic() {
     if (y < 0) y = 0;
     g_cursorX = static_cast<int32_t>(x);
     g_cursorY = static_cast<int32_t>(y);
+    return 0;
+}
+
+}  // namespace
+
+int FrameLogic() {
+    MouseStep();
+    RouteFrameActions();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "core/settings.h"
 #include "core/timing.h"
+#include "input/focus.h"
 #include "render/graphics.h"
 #include "render/texture_catalog.h"
 
@@ -25,6 +26,7 @@ void DumpShell(StateDump& dump) {
     dump.SetInt("g_clearColor", g_clearColor);
     dump.SetInt("g_gameStarted", g_gameStarted ? 1 : 0);
     dump.SetInt("FRunning", Form1 ? Form1->FRunning : 0);
+    DumpFocus(dump);
     dump.SetInt("g_drag.state", g_drag.state);
     dump.SetInt("g_drag.homeX", g_drag.homeX);
     dump.SetInt("g_drag.homeY", g_drag.homeY);

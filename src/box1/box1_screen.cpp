@@ -8,6 +8,7 @@
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/hint_draw.h"
+#include "render/focus_frame.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
@@ -115,5 +116,6 @@ void drawlevelskorobka1() {
     if (Box1HintOpen()) DrawHintButton(g_hotButton == HotHint);
     DrawLevelNumber(g_currentLevel);
     drawpalette();
+    DrawBoxFocusFrame();
     scanlevelcomplete();
 }

@@ -10,6 +10,7 @@
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/hint_draw.h"
+#include "render/focus_frame.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
 #include "render/static_layer.h"
@@ -134,5 +135,6 @@ void drawlevelskorobka2() {
     if (Box2HintOpen()) DrawHintButton(g_hotButton == HotHint);
     DrawLevelNumber(g_currentLevel);
     drawpalette2();
+    DrawBoxFocusFrame();
     scanlevelcomplete2();
 }

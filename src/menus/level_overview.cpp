@@ -174,8 +174,8 @@ void TurnOverviewPage(int step) {
 }
 
 OverviewHit OverviewHitTest(int32_t x, int32_t y) {
-    if (OverviewHasPrevPage() && Inside(PagePrevRect, x, y)) return OverviewHit{HotPagePrev, 0};
-    if (OverviewHasNextPage() && Inside(PageNextRect, x, y)) return OverviewHit{HotPageNext, 0};
+    if (OverviewHasPrevPage() && Inside(PagePrevHit, x, y)) return OverviewHit{HotPagePrev, 0};
+    if (OverviewHasNextPage() && Inside(PageNextHit, x, y)) return OverviewHit{HotPageNext, 0};
     for (const OverviewTile& tile : OverviewTiles()) {
         if (!Inside(plat::Rect{tile.x, tile.y, tile.x + tile.w, tile.y + tile.h}, x, y)) continue;
         // A level whose file cannot be read has nothing to play: its broken tile stays shut.

@@ -38,6 +38,9 @@ constexpr int TilesTop = 696;
 // The page arrows, as tall as a tile, in the margins beside the middle row.
 constexpr plat::Rect PagePrevRect{12, TilesTop + TileHeight + TileGap, 64, TilesTop + 2 * TileHeight + TileGap};
 constexpr plat::Rect PageNextRect{1216, TilesTop + TileHeight + TileGap, 1268, TilesTop + 2 * TileHeight + TileGap};
+// Where a press turns the page: the margins beside the tiles, wider than the arrows.
+constexpr plat::Rect PagePrevHit{4, PagePrevRect.top, TilesLeft, PagePrevRect.bottom};
+constexpr plat::Rect PageNextHit{1208, PageNextRect.top, 1276, PageNextRect.bottom};
 
 // Finds the box's levels ("./levels/kB/level1.ini" on, while they exist, at most 100), reads
 // their pictures and shows the page of the first unsolved level. Levels 1..solved count as

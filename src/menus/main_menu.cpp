@@ -1,5 +1,6 @@
 // The main menu: the two boxes as large pictures, the quit button, a cloud of stars over
 // the hovered box (or a band of stars along the bottom when nothing is hovered).
+#include "menus/menu_targets.h"
 #include "core/game_state.h"
 #include "core/settings.h"
 #include "core/state_dump.h"
@@ -87,6 +88,7 @@ void drawmenu0() {
     DrawSoundButton();
     drawstars();
     drawstars_2();
+    DrawMenuHighlight();
 }
 
 void DumpMenus(StateDump& dump) {

@@ -1,5 +1,6 @@
 // The start selection screen of a box: a new game, (when a save exists) continue, and the
 // overview of the box's levels.
+#include "menus/menu_targets.h"
 #include "core/game_state.h"
 #include "menus/level_overview.h"
 #include "menus/menu_screen.h"
@@ -21,7 +22,7 @@ bool Inside(int x, int y, int left, int top, int right, int bottom) {
 int StartScreenHot(int x, int y) {
     if (Inside(x, y, 152, 162, 874, 274)) return HotChoice1;
     if (Inside(x, y, 56, 424, 1118, 672)) return HotChoice2;
-    if (Inside(x, y, 1230, 0, 1280, 50)) return HotBack;
+    if (Inside(x, y, 1213, -1, 1281, 66)) return HotBack;   // the shared corner zone
     return HotNone;
 }
 
@@ -38,4 +39,5 @@ void DrawViborStart() {
     if (g_hotButton == HotChoice2 && g_saveExists) DrawSheet(SurfaceMenu, 521, 531, 1650, 810, 29, 411, Opaque);
     DrawLevelOverview();
     DrawCornerButton(g_hotButton == HotBack);
+    DrawMenuHighlight();
 }

@@ -3,11 +3,12 @@
 // the ghost hand, both on the main sheet. The generator draws them from these same numbers.
 
 // The button on the screen (virtual units) and its size; its zone is a little larger so a
-// small hand hits it, and it stays clear of the restart zone (from x 1065).
-constexpr int HintButtonX = 1010;
-constexpr int HintButtonY = 0;
+// small hand hits it (64 units each way, bounds excluded), between the hint line's strip (to
+// x 896) and the restart zone (from x 968).
+constexpr int HintButtonX = 914;
+constexpr int HintButtonY = 4;
 constexpr int HintButtonSize = 44;
-constexpr int HintZoneLeft = 1004, HintZoneRight = 1062, HintZoneTop = 0, HintZoneBottom = 48;
+constexpr int HintZoneLeft = 903, HintZoneRight = 968, HintZoneTop = -1, HintZoneBottom = 66;
 
 // The button's pictures on the main sheet, unlit then lit, side by side.
 constexpr int HintSheetX = 1280;

@@ -59,14 +59,15 @@ void DrawLevelHint(int32_t levelDone, int32_t locked, int32_t freeBuild) {
 
 void DrawLevelButtons(int32_t freeBuild, int32_t level) {
     // Restart has one picture, faded until the mouse is over it.
-    DrawSheet(SurfaceMain, 1491, 980, 1535, 1024, 1065, 0, g_hotButton == HotRestartLevel ? kWhite : kFaded);
+    // Spread along the top row so that each sits in a zone a small finger can hit (input.cpp).
+    DrawSheet(SurfaceMain, 1491, 980, 1535, 1024, 979, 0, g_hotButton == HotRestartLevel ? kWhite : kFaded);
     DrawButton(HotBack, ButtonLook{1322, 1365, 1235, 1280, 1322, 1235});
-    if (freeBuild != 1) DrawButton(HotNextLevel, ButtonLook{1397, 1428, 1193, 1365, 1395, 1190});
-    if (level > 1) DrawButton(HotPrevLevel, ButtonLook{1460, 1490, 1117, 1429, 1459, 1120});
+    if (freeBuild != 1) DrawButton(HotNextLevel, ButtonLook{1397, 1428, 1166, 1365, 1395, 1163});
+    if (level > 1) DrawButton(HotPrevLevel, ButtonLook{1460, 1490, 1051, 1429, 1459, 1054});
 }
 
 void DrawLevelNumber(int32_t level) {
     const int extraDigits = level >= 100 ? 2 : (level >= 10 ? 1 : 0);
     const std::string number = std::to_string(level);
-    DrawText(g_fontLarge.get(), number.c_str(), 1166 - 8 * extraDigits, 12, 1200, 40, kNumberColour);
+    DrawText(g_fontLarge.get(), number.c_str(), 1110 - 8 * extraDigits, 12, 1148, 40, kNumberColour);
 }
