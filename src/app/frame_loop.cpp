@@ -6,11 +6,13 @@
 #include "core/error_log.h"
 #include "core/options.h"
 #include "app/form.h"
+#include "app/parent_input.h"
 #include "core/game_state.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "input/input.h"
 #include "menus/menus.h"
+#include "menus/parent_gate.h"
 #include "render/graphics.h"
 #include "render/model.h"
 #include "render/sprite_idiom.h"
@@ -65,13 +67,16 @@ plat::HRESULT RebuildGraphicsDevice() {
 void DrawFrameContents() {
     if (!g_sprite) return;
     g_sprite->SetTransform(plat::MatrixScaling(g_scaleX, g_scaleY, g_scaleZ));
-    if (g_screenState == ScreenMainMenu) drawmenu0();
+    if (g_screenState == ScreenMainMenu) {
+        if (!DrawParentScreens()) drawmenu0();
+    }
     else if (g_screenState == ScreenBox1) drawlevelskorobka1();
     else if (g_screenState == ScreenBox2) drawlevelskorobka2();
     else if (g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start) DrawViborStart();
 
     plat::SetRect(g_rect, 5, 1013, 100, 1024);
     if (g_fontSmall) g_fontSmall->DrawText(g_sprite.get(), "Ver. 1.1", g_rect, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+    DrawParentGate();
 
     plat::SetRect(g_rect, 0, 0, 32, 32);
     g_spritePos = plat::Vec3{static_cast<float>(g_cursorX), static_cast<float>(g_cursorY), 0.0f};
@@ -117,7 +122,11 @@ int FrameLogic() {
     const bool left = mouse.buttons[0] == 0x80;
     const bool right = mouse.buttons[1] == 0x80;
 
-    if (!left) {
+    // The parent's gate and corner take the clicks and keys while they are on screen.
+    const bool parent = RunParentInput(left, left && g_clickLatch > 100);
+    if (parent) {
+        g_clickLatch = left ? 0 : 101;
+    } else if (!left) {
         g_clickLatch = 101;
         g_drag.state = (g_drag.state == DragHeld || g_drag.state == DragReleased) ? DragReleased : DragIdle;
     } else {
@@ -134,7 +143,7 @@ int FrameLogic() {
             if (row == 0 && RunSoundButtonClick()) return 0;
         }
     }
-    if (right && g_clickLatch > 100) {
+    if (!parent && right && g_clickLatch > 100) {
         g_clickLatch = 0;
         return 0;
     }

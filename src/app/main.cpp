@@ -10,7 +10,10 @@
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/options.h"
+#include "core/paths.h"
 #include "core/settings.h"
+#include "core/user_lock.h"
+#include "app/parent_rows.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
 #include "app/user_files.h"
@@ -110,8 +113,15 @@ int main(int argc, char** argv) {
         if (!g_options.headless) plat::ShowMessage("Стройлик cannot start: " + error, "Стройлик", false);
         return 1;
     }
+    // Before anything is read or written: a second game on these saves stops here.
+    if (!LockUserFolder(UserDir(), error)) {
+        std::fprintf(stderr, "stroylik: %s\n", error.c_str());
+        if (!g_options.headless) plat::ShowMessage(error, "Стройлик", false);
+        return 1;
+    }
     std::string settingsMessage;
     LoadPlayerSettings(settingsMessage);
+    ApplyKioskSetting();
     plat::SetFixedStep(g_options.fixedStepMs);
     ScriptDriver script;
     if (!g_options.script.empty() && !script.Load(g_options.script, error)) {
