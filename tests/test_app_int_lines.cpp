@@ -2,8 +2,6 @@
 // old one untouched, never a part-written file or a stray temporary beside it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +11,7 @@
 
 #include "core/game_error.h"
 #include "core/int_lines.h"
+#include "progress_test_util.h"
 
 namespace {
 
@@ -53,11 +52,7 @@ TEST_F(IntLinesTest, SaveReplacesTheWholeFileAndEveryWriterStartsEmpty) {
     // A shorter save leaves nothing of the longer one, although the writers share a buffer.
     ASSERT_EQ(Save(file, {5}), "");
     EXPECT_EQ(Contents(file), "5\r\n");
-    EXPECT_EQ(std::count_if(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator(),
-                        [](const std::filesystem::directory_entry& e) {
-                            return e.path().filename().string().rfind("k.dat.tmp", 0) == 0;
-                        }),
-              0) << "no temporary left";
+    EXPECT_EQ(progresstest::CountStartingWith(dir_.string(), "k.dat.tmp"), 0) << "no temporary left";
 }
 
 TEST_F(IntLinesTest, FailedSavesNameTheFileAndLeaveTheOldOneAlone) {
@@ -78,11 +73,7 @@ TEST_F(IntLinesTest, FailedSavesNameTheFileAndLeaveTheOldOneAlone) {
     EXPECT_NE(message.find("Is a directory"), std::string::npos) << message;
     EXPECT_TRUE(fs::is_directory(taken));
     EXPECT_EQ(Contents(taken / "keep.txt"), "kept");
-    EXPECT_EQ(std::count_if(std::filesystem::directory_iterator(dir_), std::filesystem::directory_iterator(),
-                        [](const std::filesystem::directory_entry& e) {
-                            return e.path().filename().string().rfind("taken.tmp", 0) == 0;
-                        }),
-              0) << "no temporary left";
+    EXPECT_EQ(progresstest::CountStartingWith(dir_.string(), "taken.tmp"), 0) << "no temporary left";
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The settings file: defaults, round trip, per-key fallbacks and writing.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <sys/resource.h>
 
 #include <csignal>
@@ -15,6 +13,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "progress_test_util.h"
 
 namespace {
 
@@ -71,11 +70,7 @@ TEST_F(SettingsFile, WhatIsSavedIsReadBackAndDocumented) {
     const std::string path = dir_ + "/deep/er/settings.ini";   // folders are made
     std::string message;
     ASSERT_TRUE(SaveSettings(path, s, message)) << message;
-    EXPECT_EQ(std::count_if(std::filesystem::directory_iterator(dir_ + "/deep/er"), std::filesystem::directory_iterator(),
-                        [](const std::filesystem::directory_entry& e) {
-                            return e.path().filename().string().rfind("settings.ini.tmp", 0) == 0;
-                        }),
-              0) << "no temporary left";
+    EXPECT_EQ(progresstest::CountStartingWith(dir_ + "/deep/er", "settings.ini.tmp"), 0) << "no temporary left";
     const std::string text = Read(path);
     EXPECT_EQ(text[0], '#');
     for (const char* key : {"# resolution", "# fullscreen", "# window", "# music", "# effects", "resolution = 1280x1024"})
