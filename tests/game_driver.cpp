@@ -1,5 +1,9 @@
 #include "game_driver.h"
 
+#include "core/parent_state.h"
+#include "core/system_settings.h"
+#include "menus/parent_gate.h"
+
 #include <unistd.h>
 
 #include <climits>
@@ -66,6 +70,10 @@ void ResetSharedState() {
     ResetFocus();
     g_settings = Settings();
     g_options.relativeMouse = false;
+    ResetParentState();
+    CloseGate();
+    g_settingsDefaults = Settings();
+    g_systemSettingsPath.clear();
 }
 
 // The recording graphics and pictures outlive a driver (the fonts take long to build), but

@@ -15,6 +15,7 @@
 #include "app/game_ini.h"
 #include "core/timing.h"
 #include "app/frame_loop.h"
+#include "app/parent_input.h"
 #include "core/game_state.h"
 #include "input/input.h"
 #include "render/graphics.h"
@@ -114,8 +115,8 @@ void TForm1::Button1Click() {
     g_cursorY = 800;
     g_gameStarted = true;
     window.SetSystemCursorVisible(false);
-    ComboBox1.enabled = Button1.enabled = Button2.enabled = false;
-    Button1.visible = Button2.visible = Label1.visible = false;
+    ComboBox1.enabled = Button1.enabled = Button2.enabled = Button3.enabled = false;
+    Button1.visible = Button2.visible = Button3.visible = Label1.visible = false;
     ReleaseSettingsDialog();
     // --windowed asks for a window this time; otherwise the mode the player left the game in.
     window.EnterGameMode(g_screenWidth, g_screenHeight, g_settings.fullscreen && !g_options.windowed,
@@ -128,6 +129,11 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button2Click() { Close(); }
+
+void TForm1::Button3Click() {
+    Button1Click();
+    if (g_gameStarted) OpenParentGateOnStart();
+}
 
 void TForm1::Close() {
     if (closing_) return;

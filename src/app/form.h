@@ -37,6 +37,7 @@ public:
     // Dialog components, in their stored order.
     DialogControl Button1;
     DialogControl Button2;
+    DialogControl Button3;   // "for parents"
     DialogControl Label1;
     DialogComboBox ComboBox1;
 
@@ -49,6 +50,7 @@ public:
     void FormKeyDown() {}   // the game reads the keyboard itself
     void Button1Click();
     void Button2Click();
+    void Button3Click();
     void FormClose();
     void FormDestroy();
     void ApplicationEvents1Deactivate();

@@ -9,12 +9,14 @@
 #include "app/form.h"
 #include "input/actions.h"
 #include "input/click_carry.h"
+#include "app/parent_input.h"
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "input/input.h"
 #include "menus/menus.h"
+#include "menus/parent_gate.h"
 #include "render/graphics.h"
 #include "render/model.h"
 #include "render/sprite_idiom.h"
@@ -69,13 +71,16 @@ plat::HRESULT RebuildGraphicsDevice() {
 void DrawFrameContents() {
     if (!g_sprite) return;
     g_sprite->SetTransform(plat::MatrixScaling(g_scaleX, g_scaleY, g_scaleZ));
-    if (g_screenState == ScreenMainMenu) drawmenu0();
+    if (g_screenState == ScreenMainMenu) {
+        if (!DrawParentScreens()) drawmenu0();
+    }
     else if (g_screenState == ScreenBox1) drawlevelskorobka1();
     else if (g_screenState == ScreenBox2) drawlevelskorobka2();
     else if (g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start) DrawViborStart();
 
     plat::SetRect(g_rect, 5, 1013, 100, 1024);
     if (g_fontSmall) g_fontSmall->DrawText(g_sprite.get(), "Ver. " STROYLIK_VERSION, g_rect, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+    DrawParentGate();
 
     plat::SetRect(g_rect, 0, 0, 32, 32);
     g_spritePos = plat::Vec3{static_cast<float>(g_cursorX), static_cast<float>(g_cursorY), 0.0f};
@@ -126,7 +131,11 @@ int MouseStep() {
     NoteMouseButtons(mouseLeft, right);
     if (left || right || mouse.lX != 0 || mouse.lY != 0) NoteHintInput();
 
-    if (CarryButtons(left, right)) {
+    // The parent's gate and corner take the clicks and keys while they are on screen.
+    const bool parent = RunParentInput(left, left && g_clickLatch > 100);
+    if (parent) {
+        g_clickLatch = left ? 0 : 101;
+    } else if (CarryButtons(left, right)) {
         // Carrying: the buttons went to the hand; the cursor still follows the mouse.
     } else if (!left) {
         g_clickLatch = 101;
@@ -145,7 +154,7 @@ int MouseStep() {
             if (row == 0 && RunSoundButtonClick()) return 0;
         }
     }
-    if (right && g_clickLatch > 100) {
+    if (!parent && right && g_clickLatch > 100) {
         g_clickLatch = 0;
         return 0;
     }
@@ -176,6 +185,8 @@ int MouseStep() {
 
 int FrameLogic() {
     MouseStep();
-    RouteFrameActions();
+    // The gate and the corner read their own keys; the screen underneath gets none of them.
+    if (g_parentCorner == 1 || GateOpen()) FrameActions().clear();
+    else RouteFrameActions();
     return 0;
 }

@@ -11,7 +11,10 @@
 #include "core/i18n.h"
 #include "core/options.h"
 #include "core/player_message.h"
+#include "core/paths.h"
 #include "core/settings.h"
+#include "core/user_lock.h"
+#include "app/parent_rows.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
 #include "app/user_files.h"
@@ -114,8 +117,15 @@ int main(int argc, char** argv) {
         if (!g_options.headless) plat::ShowMessage(TrFormat("Игра не может начаться: {reason}", {{"reason", error}}), GameName(), false);
         return 1;
     }
+    // Before anything is read or written: a second game on these saves stops here.
+    if (!LockUserFolder(UserDir(), error)) {
+        TellPlayer(error);
+        if (!g_options.headless) plat::ShowMessage(error, GameName(), false);
+        return 1;
+    }
     std::string settingsMessage;
     LoadPlayerSettings(settingsMessage);
+    ApplyKioskSetting();
     plat::SetFixedStep(g_options.fixedStepMs);
     ScriptDriver script;
     if (!g_options.script.empty() && !script.Load(g_options.script, error)) {

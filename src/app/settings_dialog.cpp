@@ -39,6 +39,7 @@ struct DialogGraphics {
 };
 DialogGraphics g_dialog;
 
+constexpr int kFocusable = 4;   // the controls that take the focus, tab orders 0..3
 int g_focus = 0;           // tab order of the focused control
 int g_pressed = -1;        // tab order of the button held down by the mouse
 bool g_pressedInside = false;
@@ -50,7 +51,7 @@ bool Inside(const DialogControl& c, int x, int y) {
 }
 
 DialogControl* ControlByTab(TForm1& form, int tab) {
-    DialogControl* all[] = {&form.Button1, &form.Button2, &form.ComboBox1};
+    DialogControl* all[] = {&form.Button1, &form.Button2, &form.ComboBox1, &form.Button3};
     for (DialogControl* c : all)
         if (c->tabOrder == tab) return c;
     return nullptr;
@@ -59,8 +60,8 @@ DialogControl* ControlByTab(TForm1& form, int tab) {
 bool Focusable(const DialogControl* c) { return c && c->visible && c->enabled && c->tabOrder >= 0; }
 
 void MoveFocus(TForm1& form, int step) {
-    for (int i = 1; i <= 3; ++i) {
-        int tab = ((g_focus + step * i) % 3 + 3) % 3;
+    for (int i = 1; i <= kFocusable; ++i) {
+        int tab = ((g_focus + step * i) % kFocusable + kFocusable) % kFocusable;
         if (Focusable(ControlByTab(form, tab))) {
             g_focus = tab;
             return;
@@ -71,6 +72,7 @@ void MoveFocus(TForm1& form, int step) {
 void ClickButton(TForm1& form, int tab) {
     if (tab == form.Button1.tabOrder && form.Button1.enabled) form.Button1Click();
     else if (tab == form.Button2.tabOrder && form.Button2.enabled) form.Button2Click();
+    else if (tab == form.Button3.tabOrder && form.Button3.enabled) form.Button3Click();
 }
 
 // ---- drawing ----------------------------------------------------------------------------
@@ -252,6 +254,13 @@ void SetUpDialogControls(TForm1& form) {
     form.Button2.width = 75;
     form.Button2.height = 25;
     form.Button2.tabOrder = 1;
+    // For the parents: the game starts at the gate of the parent corner.
+    form.Button3.caption = "Родителям";
+    form.Button3.left = 16;
+    form.Button3.top = 136;
+    form.Button3.width = 90;
+    form.Button3.height = 25;
+    form.Button3.tabOrder = 3;
     g_focus = 0;
     g_pressed = -1;
 }
@@ -269,7 +278,7 @@ void DrawSettingsDialog(TForm1& form) {
     if (form.Label1.visible)
         Text(form.Label1.caption, form.Label1.left, form.Label1.top, 300, 16, kText);
     DrawCombo(form.ComboBox1, g_focus == form.ComboBox1.tabOrder);
-    for (DialogControl* b : {&form.Button1, &form.Button2}) {
+    for (DialogControl* b : {&form.Button1, &form.Button2, &form.Button3}) {
         bool pressed = g_pressed == b->tabOrder && g_pressedInside;
         DrawButton(*b, g_focus == b->tabOrder, pressed);
     }
@@ -310,7 +319,7 @@ void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& e) {
                 g_listHot = combo.itemIndex;
                 break;
             }
-            for (DialogControl* b : {&form.Button1, &form.Button2}) {
+            for (DialogControl* b : {&form.Button1, &form.Button2, &form.Button3}) {
                 if (Focusable(b) && Inside(*b, e.x, e.y)) {
                     g_focus = b->tabOrder;
                     g_pressed = b->tabOrder;

@@ -58,6 +58,10 @@ void DumpShell(StateDump& dump) {
     dump.SetInt("settings.music", g_settings.music ? 1 : 0);
     dump.SetInt("settings.effects", g_settings.effects ? 1 : 0);
     dump.SetInt("settings.fullscreen", g_settings.fullscreen ? 1 : 0);
+    dump.SetInt("settings.musicVolume", g_settings.musicVolume);
+    dump.SetInt("settings.effectsVolume", g_settings.effectsVolume);
+    dump.SetInt("settings.hintAfterSeconds", g_settings.hintAfterSeconds);
+    dump.SetInt("settings.allLevelsOpen", g_settings.allLevelsOpen ? 1 : 0);
     dump.SetInt("window.fullscreen", Form1 && Form1->window.fullscreen() ? 1 : 0);
 }
 

@@ -5,6 +5,7 @@
 #include "core/options.h"
 #include "core/paths.h"
 #include "core/settings.h"
+#include "core/system_settings.h"
 
 #ifndef STROYLIK_INSTALL_DATA_DIR
 #define STROYLIK_INSTALL_DATA_DIR ""
@@ -29,7 +30,9 @@ bool SetUpFolders(const Options& options, std::string& error) {
     return true;
 }
 
-void LoadPlayerSettings(std::string& message) { LoadSettings(SettingsFilePath(), g_settings, message); }
+void LoadPlayerSettings(std::string& message) {
+    LoadLayeredSettings(FindSystemSettingsFile(), SettingsFilePath(), g_settings, message);
+}
 
 int PreselectedResolution(const Options& options) {
     if (options.resolutionGiven || g_settings.resolutionIndex < 0) return options.resolutionIndex;
@@ -40,5 +43,5 @@ bool RememberResolution(const Options& options, int index, std::string& message)
     message.clear();
     if (options.resolutionGiven || index == g_settings.resolutionIndex) return true;
     g_settings.resolutionIndex = index;
-    return SaveSettings(SettingsFilePath(), g_settings, message);
+    return SaveSettings(SettingsFilePath(), g_settings, message, SystemDefaultsOrNull());
 }

@@ -29,6 +29,7 @@ enum HotButton : int32_t {
     HotPageNext = 11,
     HotSound = 12,         // the main menu's speaker button
     HotHint = 13,          // the box screens' "show me" button
+    HotParent = 14,        // the main menu's small parent button
 };
 
 extern int32_t g_screenState;

@@ -55,6 +55,8 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             out.help = true;
         } else if (arg == "--start") {
             out.start = true;
+        } else if (arg == "--kiosk") {
+            out.kiosk = true;
         } else if (arg == "--windowed") {
             out.windowed = true;
         } else if (arg == "--relative-mouse") {
@@ -126,5 +128,6 @@ std::string UsageText() {
            "  --data DIR         read the game data from DIR instead of the installed folder\n"
            "  --user-dir DIR     keep saves and settings in DIR instead of\n"
            "                     $XDG_DATA_HOME/stroylik and $XDG_CONFIG_HOME/stroylik\n"
+           "  --kiosk            kiosk mode for this run: the quit button asks for the parent's gate\n"
            "  --help             show this text\n";
 }

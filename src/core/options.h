@@ -8,6 +8,7 @@ struct Options {
     bool resolutionGiven = false;   // else the settings file's choice is preselected
     bool start = false;          // --start: skip the dialog
     bool windowed = false;       // --windowed
+    bool kiosk = false;          // --kiosk: kiosk mode for this run, whatever the settings say
     bool relativeMouse = false;  // --relative-mouse: raw motion, doubled, drives the cursor
     bool vsync = true;           // --no-vsync turns it off
     bool headless = false;       // --headless: offscreen video, no audio device needed

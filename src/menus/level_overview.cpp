@@ -2,6 +2,8 @@
 // the shown page, and what lies under a point.
 #include "menus/level_overview.h"
 
+#include "core/settings.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -141,7 +143,9 @@ const plat::Texture* OverviewAtlas() { return g_overview.atlas.get(); }
 
 TileState OverviewTileState(int32_t level) {
     if (level <= g_overview.solved) return TileSolved;
-    return level == g_overview.solved + 1 ? TileOpen : TileLocked;
+    // A parent may let the child choose any level.
+    if (level == g_overview.solved + 1 || g_settings.allLevelsOpen) return TileOpen;
+    return TileLocked;
 }
 
 bool OverviewHasPicture(int32_t level) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "menus/card_draw.h"
 #include "menus/level_overview.h"
 #include "menus/thumb_atlas.h"
 #include "platform/matrix.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr uint32_t White = 0xFFFFFFFF;
-constexpr uint32_t Shadow = 0x40000000;
 constexpr uint32_t CardColour = 0xF2FFFFFF;
 constexpr uint32_t HotCardColour = 0xFFFFF6C8;
 constexpr uint32_t LockedCardColour = 0xC8B4B4B4;
@@ -28,7 +28,6 @@ constexpr uint32_t BrokenColour = 0xFF9C9C9C;   // the broken piece of an unread
 constexpr int Border = 3;
 constexpr int PictureInset = 4;
 constexpr int BadgeHeight = 28;
-constexpr float TextScale = 1.3f;
 constexpr float ArrowScale = 1.5f;
 // The star of the star bursts on the main sheet.
 constexpr plat::Rect StarSource{2000, 0, 2048, 48};
@@ -37,49 +36,6 @@ constexpr float StarScale = 0.5f;
 constexpr plat::Rect PrevArrow{1429, 980, 1459, 1024}, PrevArrowLit{1460, 980, 1490, 1024};
 constexpr plat::Rect NextArrow{1365, 980, 1395, 1024}, NextArrowLit{1397, 980, 1428, 1024};
 
-// Runs `draw` with (0, 0) moved to (x, y) and everything stretched by (sx, sy), under the
-// screen's own transform.
-template <typename Draw>
-void Stretched(float x, float y, float sx, float sy, Draw draw) {
-    const plat::Matrix screen = g_sprite->GetTransform();
-    plat::Matrix local = plat::MatrixScaling(sx, sy, 1.0f);
-    local.m[3][0] = x;
-    local.m[3][1] = y;
-    g_sprite->SetTransform(plat::MatrixMultiply(local, screen));
-    draw();
-    g_sprite->SetTransform(screen);
-}
-
-void DrawStretched(const plat::Texture* texture, const plat::Rect& source, float x, float y, float sx, float sy,
-                   uint32_t colour) {
-    Stretched(x, y, sx, sy, [&] { g_sprite->Draw(texture, &source, nullptr, nullptr, colour); });
-}
-
-void Fill(int left, int top, int right, int bottom, uint32_t colour) {
-    if (right <= left || bottom <= top) return;
-    DrawStretched(SurfaceTexture(SurfacePen), plat::Rect{0, 0, 1, 1}, float(left), float(top), float(right - left),
-                  float(bottom - top), colour);
-}
-
-void Outline(int left, int top, int right, int bottom, int width, uint32_t colour) {
-    Fill(left, top, right, top + width, colour);
-    Fill(left, bottom - width, right, bottom, colour);
-    Fill(left, top + width, left + width, bottom - width, colour);
-    Fill(right - width, top + width, right, bottom - width, colour);
-}
-
-int TextWidth(const std::string& text) {
-    const int width = g_fontLarge ? g_fontLarge->MeasureWidth(text) : 10 * int(text.size());
-    return static_cast<int>(width * TextScale);
-}
-
-// The large font, enlarged so that numbers stay legible at 800 x 600.
-void Text(const std::string& text, int x, int y, uint32_t colour) {
-    if (!g_fontLarge) return;
-    const plat::Rect room{0, 0, g_fontLarge->MeasureWidth(text) + 4, g_fontLarge->height() + 4};
-    Stretched(float(x), float(y), TextScale, TextScale,
-              [&] { g_fontLarge->DrawText(g_sprite.get(), text, room, plat::DT_LEFT_TOP, colour); });
-}
 
 uint32_t StateColour(int32_t state) {
     if (state == TileSolved) return SolvedColour;
@@ -110,9 +66,7 @@ void DrawPadlock(const OverviewTile& tile) {
 // drawing tile by tile, with five texture changes instead of about ten a tile.
 void DrawTileCard(const OverviewTile& tile, bool hot) {
     const int right = tile.x + tile.w, bottom = tile.y + tile.h;
-    Fill(tile.x + 3, tile.y + 3, right + 3, bottom + 3, Shadow);
-    const uint32_t card = tile.state == TileLocked ? LockedCardColour : (hot ? HotCardColour : CardColour);
-    Fill(tile.x, tile.y, right, bottom, card);
+    Card(tile.x, tile.y, right, bottom, tile.state == TileLocked ? LockedCardColour : (hot ? HotCardColour : CardColour));
 }
 
 void DrawTilePicture(const OverviewTile& tile, bool) {
@@ -160,8 +114,7 @@ void DrawTileStar(const OverviewTile& tile, bool) {
 
 // An arrow card in the tiles' style, with the level button's arrow enlarged in its middle.
 void DrawArrow(const plat::Rect& at, const plat::Rect& plain, const plat::Rect& lit, bool hot) {
-    Fill(at.left + 3, at.top + 3, at.right + 3, at.bottom + 3, Shadow);
-    Fill(at.left, at.top, at.right, at.bottom, hot ? HotCardColour : CardColour);
+    Card(at.left, at.top, at.right, at.bottom, hot ? HotCardColour : CardColour);
     Outline(at.left, at.top, at.right, at.bottom, Border, hot ? HotColour : OpenColour);
     const plat::Rect& arrow = hot ? lit : plain;
     const float width = float(arrow.right - arrow.left) * ArrowScale, height = float(arrow.bottom - arrow.top) * ArrowScale;

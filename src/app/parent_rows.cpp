@@ -1,0 +1,103 @@
+// The parent corner's rows and what they do.
+#include "app/parent_rows.h"
+
+#include <string>
+
+#include "core/game_error.h"
+#include "core/new_game_aside.h"
+#include "core/options.h"
+#include "core/parent_state.h"
+#include "core/settings.h"
+#include "core/settings_store.h"
+#include "core/system_settings.h"
+#include "sound/sound_switches.h"
+
+namespace {
+
+// The hint delays a parent chooses from, in seconds (0: no hint).
+constexpr int kHintSteps[] = {0, 10, 20, 30, 60, 120};
+constexpr int kHintStepCount = sizeof kHintSteps / sizeof kHintSteps[0];
+
+int32_t Clamp(int32_t v, int32_t levels) { return v < 0 ? 0 : (v > levels ? levels : v); }
+
+void Store() {
+    ApplySoundSwitches();
+    ApplyKioskSetting();
+    StoreSettings();
+}
+
+void Check(const std::string& problem) {
+    if (!problem.empty()) throw GameFileError(problem);
+}
+
+int32_t HintStep() {
+    int best = 0;
+    for (int i = 0; i < kHintStepCount; ++i)
+        if (kHintSteps[i] <= g_settings.hintAfterSeconds) best = i;
+    return best;
+}
+
+const char* HintText() {
+    static std::string text;
+    text = g_settings.hintAfterSeconds == 0 ? "никогда" : std::to_string(g_settings.hintAfterSeconds) + " с";
+    return text.c_str();
+}
+
+const ParentRow kRows[] = {
+    {"Начать коробку 1 заново", nullptr, 0, nullptr, [](int) { Check(PutBoxProgressAside(1)); },
+     [] { return BoxHasProgress(1); }, nullptr},
+    {"Начать коробку 2 заново", nullptr, 0, nullptr, [](int) { Check(PutBoxProgressAside(2)); },
+     [] { return BoxHasProgress(2); }, nullptr},
+    {"Вернуть прежнюю игру коробки 1", nullptr, 0, nullptr, [](int) { Check(UndoNewGame(1)); },
+     [] { return CanUndoNewGame(1); }, nullptr},
+    {"Вернуть прежнюю игру коробки 2", nullptr, 0, nullptr, [](int) { Check(UndoNewGame(2)); },
+     [] { return CanUndoNewGame(2); }, nullptr},
+    {"Все уровни открыты", "all_levels_open", 1, [] { return int32_t(g_settings.allLevelsOpen); },
+     [](int) { g_settings.allLevelsOpen = !g_settings.allLevelsOpen; }, nullptr, nullptr},
+    {"Подсказка, если ребёнок не играет", "hint_after_seconds", kHintStepCount - 1, HintStep,
+     [](int step) { g_settings.hintAfterSeconds = kHintSteps[Clamp(HintStep() + step, kHintStepCount - 1)]; }, nullptr,
+     HintText},
+    {"Громкость музыки", "music_volume", kVolumeLevels, [] { return int32_t(g_settings.musicVolume); },
+     [](int step) { g_settings.musicVolume = Clamp(g_settings.musicVolume + step, kVolumeLevels); }, nullptr, nullptr},
+    {"Громкость звуков", "effects_volume", kVolumeLevels, [] { return int32_t(g_settings.effectsVolume); },
+     [](int step) { g_settings.effectsVolume = Clamp(g_settings.effectsVolume + step, kVolumeLevels); }, nullptr,
+     nullptr},
+    {"Киоск: выход только через родителей", "kiosk", 1, [] { return int32_t(g_settings.kiosk); },
+     [](int) { g_settings.kiosk = !g_settings.kiosk; }, nullptr, nullptr},
+    {"Вернуться в игру", nullptr, 0, nullptr, [](int) { g_parentCorner = 0; }, nullptr, nullptr},
+};
+constexpr int kRowCount = sizeof kRows / sizeof kRows[0];
+
+bool Runnable(const ParentRow& row) {
+    if (row.settingKey && !SettingChangeable(row.settingKey)) return false;
+    return !row.available || row.available();
+}
+
+}  // namespace
+
+const ParentRow* ParentRows() { return kRows; }
+int ParentRowCount() { return kRowCount; }
+
+ParentCornerView BuildParentCornerView(int32_t focus) {
+    ParentCornerView view;
+    view.focus = focus;
+    for (const ParentRow& row : kRows) {
+        ParentRowView v;
+        v.label = row.label;
+        v.levels = row.levels;
+        v.value = row.value ? row.value() : 0;
+        if (row.valueText) v.valueText = row.valueText();
+        v.enabled = Runnable(row);
+        view.rows.push_back(v);
+    }
+    return view;
+}
+
+void RunParentRow(int index, int step) {
+    if (index < 0 || index >= kRowCount || !Runnable(kRows[index])) return;
+    const ParentRow& row = kRows[index];
+    row.change(step);
+    if (row.settingKey) Store();
+}
+
+void ApplyKioskSetting() { g_kiosk = g_settings.kiosk || g_options.kiosk; }
