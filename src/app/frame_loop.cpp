@@ -10,6 +10,7 @@
 #include "input/actions.h"
 #include "input/click_carry.h"
 #include "app/parent_input.h"
+#include "core/parent_state.h"
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "box1/box1.h"
