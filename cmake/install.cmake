@@ -13,9 +13,8 @@ install(DIRECTORY ${GAME_DIR}/ DESTINATION ${STROYLIK_DATA_INSTALL_DIR}
   PATTERN *.tmp EXCLUDE
   PATTERN locale EXCLUDE)
 install(DIRECTORY ${ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-install(FILES ${STROYLIK_DIST_DIR}/${STROYLIK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${STROYLIK_DIST_DIR}/${STROYLIK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${STROYLIK_DIST_DIR}/stroylik.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The translated desktop entry, AppStream data and manual pages: cmake/dist_translations.cmake.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME stroylik)

@@ -8,6 +8,7 @@
 #include "app/overview_actions.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/hint.h"
 #include "core/paths.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
@@ -171,6 +172,10 @@ int RunClickAction() {
     if (hot == HotBack && screen == ScreenBox1) {   // 16
         LeaveBoxScreen();
         return 16;
+    }
+    if (hot == HotHint && (screen == ScreenBox1 || screen == ScreenBox2)) {   // 20
+        AskForHint();
+        return 20;
     }
     return RunOverviewClick(hot, screen);   // 17 to 19
 }

@@ -24,6 +24,7 @@ std::string& PathOverride() {
 constexpr std::uintmax_t kMaxFileBytes = 64 * 1024;
 constexpr int kMinWindowSide = 320;
 constexpr int kMaxWindowSide = 16384;
+constexpr int kMaxHintSeconds = 3600;
 
 const char* const kResolutions[] = {"800x600", "1024x768", "1280x1024"};
 
@@ -39,7 +40,9 @@ const char* const kHeader =
     "# window     = WIDTHxHEIGHT                     window size when not full screen\n"
     "#                                               (0x0: the game's default)\n"
     "# music      = on | off                         background music\n"
-    "# effects    = on | off                         sound effects\n";
+    "# effects    = on | off                         sound effects\n"
+    "# hint_after_seconds = 0 .. 3600                seconds without input before the game shows\n"
+    "#                                               which figure comes next (0: never by itself)\n";
 
 std::string Trim(const std::string& s) {
     const char* space = " \t\r\n";
@@ -91,6 +94,13 @@ bool ApplyKey(const std::string& key, const std::string& value, Settings& s) {
     if (key == "fullscreen") return ParseSwitch(value, "yes", "no", s.fullscreen);
     if (key == "music") return ParseSwitch(value, "on", "off", s.music);
     if (key == "effects") return ParseSwitch(value, "on", "off", s.effects);
+    if (key == "hint_after_seconds") {
+        if (value.empty() || value.size() > 4 || value.find_first_not_of("0123456789") != std::string::npos) return false;
+        const int seconds = std::atoi(value.c_str());
+        if (seconds > kMaxHintSeconds) return false;
+        s.hintAfterSeconds = seconds;
+        return true;
+    }
     if (key == "window") {
         int w = 0, h = 0;
         if (!ParseSize(value, w, h)) return false;
@@ -119,6 +129,7 @@ std::string SettingsText(const Settings& s) {
     out << "window = " << s.windowWidth << "x" << s.windowHeight << "\n";
     out << "music = " << (s.music ? "on" : "off") << "\n";
     out << "effects = " << (s.effects ? "on" : "off") << "\n";
+    out << "hint_after_seconds = " << s.hintAfterSeconds << "\n";
     return out.str();
 }
 
