@@ -244,7 +244,7 @@ TEST(LevelOverviewTest, ADamagedPositionFileIsToldOnceKeptAsideAndCountedFromThe
         if (entry.path().filename().string().rfind("k1.dat.broken-", 0) == 0) aside = entry.path().filename().string();
     ASSERT_FALSE(aside.empty()) << message;
     EXPECT_EQ(ReadText(aside), "zz\r\n0\r\n") << "kept as it was";
-    EXPECT_NE(message.find("k1.dat: line 1"), std::string::npos) << message;
+    EXPECT_NE(message.find("k1.dat\", line 1"), std::string::npos) << message;
     EXPECT_NE(message.find(aside), std::string::npos) << message;
     EXPECT_NE(message.find("с уровня 1"), std::string::npos) << message;
     EXPECT_EQ(ReadText("k1.dat"), "1\r\n0\r\n") << "a new one, from the saves";
@@ -267,7 +267,7 @@ TEST(LevelOverviewTest, AnEmptyLevelFileIsABrokenTileThatStaysShutAndIsToldOnce)
     std::ofstream("levels/k1/level1.ini", std::ios::binary | std::ios::trunc);
     const std::string message = ClickForMessage(game, Box1X, Box1Y);
     ASSERT_EQ(g_screenState, ScreenBox1Start);
-    EXPECT_NE(message.find("level1.ini: файл пуст, в нём нет ни одного числа."), std::string::npos) << message;
+    EXPECT_NE(message.find("level1.ini\": файл пуст, в нём нет ни одного числа."), std::string::npos) << message;
     EXPECT_EQ(message.find("level1.ini"), message.rfind("level1.ini")) << message;
     EXPECT_FALSE(OverviewHasPicture(1));
     EXPECT_TRUE(OverviewHasPicture(2));

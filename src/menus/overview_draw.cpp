@@ -24,7 +24,8 @@ constexpr uint32_t LockedColour = 0xFF808080;
 constexpr uint32_t DimmedPicture = 0x80FFFFFF;
 constexpr uint32_t StarColour = 0xFFFFD21E;
 constexpr uint32_t LockColour = 0xFF505050;
-constexpr uint32_t BrokenColour = 0xFF9C9C9C;   // the broken piece of an unreadable level
+constexpr uint32_t BrokenColour = 0xFF7E7E7E;       // the broken piece of an unreadable level
+constexpr uint32_t BrokenEdgeColour = 0xFFB8B8B8;
 constexpr int Border = 3;
 constexpr int PictureInset = 4;
 constexpr int BadgeHeight = 28;
@@ -87,20 +88,23 @@ void DrawTileMarks(const OverviewTile& tile, bool hot) {
     if (tile.state == TileLocked) DrawPadlock(tile);
 }
 
-// A level file that cannot be read: a grey block split by a stepped crack, its halves pushed
-// apart, in the place of the picture. No words: the child sees a broken piece, not an error.
+// A level file that cannot be read: a grey block split by a stepped crack, its right half
+// dropped and pushed away, in the place of the picture. No words: the child sees a broken
+// piece, not an error.
 void DrawBrokenPiece(const OverviewTile& tile) {
-    const int size = 56, step = 8;
-    const int left = tile.x + (tile.w - size) / 2, top = tile.y + (tile.h - size) / 2 + 6;
-    // Each row of the crack moves one step right as it goes down; the left half ends at the
-    // crack, the right half starts a gap after it and sits a little lower.
+    const int size = 56, step = 8, gap = 8, drop = 6;
+    const int left = tile.x + (tile.w - size - gap) / 2, top = tile.y + (tile.h - size - drop) / 2 + 6;
+    Fill(left + 3, top + size + 3, left + size + gap + 3, top + size + drop + 3, Shadow);
+    // The crack moves one step right every second row as it goes down.
     for (int row = 0; row < size / step; ++row) {
-        const int crack = left + 14 + (row % 2 == 0 ? row : row - 1) * 3;
+        const int crack = left + 16 + row / 2 * 6;
         const int y = top + row * step;
         Fill(left, y, crack, y + step, BrokenColour);
-        Fill(crack + 6, y + 3, left + size + 6, y + step + 3, BrokenColour);
+        Fill(crack + gap, y + drop, left + size + gap, y + step + drop, BrokenColour);
     }
-    Fill(left, top + size, left + size + 6, top + size + 3, Shadow);
+    // A lighter top edge on each half, as on the figures.
+    Fill(left, top, left + 16, top + 3, BrokenEdgeColour);
+    Fill(left + 16 + gap, top + drop, left + size + gap, top + drop + 3, BrokenEdgeColour);
 }
 
 void DrawTileText(const OverviewTile& tile, bool) {
