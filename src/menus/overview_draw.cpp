@@ -14,6 +14,7 @@
 namespace {
 
 constexpr uint32_t White = 0xFFFFFFFF;
+constexpr uint32_t Shadow = 0x40000000;
 constexpr uint32_t CardColour = 0xF2FFFFFF;
 constexpr uint32_t HotCardColour = 0xFFFFF6C8;
 constexpr uint32_t LockedCardColour = 0xC8B4B4B4;
