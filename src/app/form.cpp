@@ -15,6 +15,7 @@
 #include "core/timing.h"
 #include "app/frame_loop.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/model.h"
@@ -87,8 +88,9 @@ void TForm1::Button1Click() {
     }
     g_resolutionIndex = ComboBox1.itemIndex;
     std::string settingsError;
-    if (!RememberResolution(g_options, g_resolutionIndex, settingsError)) ShowMessage(settingsError, "Стройлик");
+    if (!RememberResolution(g_options, g_resolutionIndex, settingsError)) ShowMessage(settingsError, Tr("Стройлик"));
     g_vsync = g_options.vsync;
+    SetPictureLanguage(CurrentLanguage());
     plat::HRESULT hr = plat::S_OK;
     try {
         hr = InitD3D();
@@ -96,14 +98,14 @@ void TForm1::Button1Click() {
         // A bad intro model is reported once the device and the pictures are made: it costs
         // the intro, not the game, so the start goes on. Without the graphics objects it cannot.
         if (!g_device || !g_sprite || !g_fontNormal || !g_fontSmall || !g_fontLarge || !g_maskTexture) throw;
-        ShowMessage(e.what(), "Стройлик");
+        ShowMessage(e.what(), Tr("Стройлик"));
     }
     if (plat::Failed(hr)) WriteErrorLog(hr, "InitD3D");
     setstate();
     try {
         InitSound();
     } catch (const std::exception& e) {
-        ShowMessage(e.what(), "Стройлик");
+        ShowMessage(e.what(), Tr("Стройлик"));
         return;
     }
     g_cursorX = 640;
@@ -116,6 +118,7 @@ void TForm1::Button1Click() {
     // --windowed asks for a window this time; otherwise the mode the player left the game in.
     window.EnterGameMode(g_screenWidth, g_screenHeight, g_settings.fullscreen && !g_options.windowed,
                          g_settings.windowWidth, g_settings.windowHeight);
+    window.SetTitle(Tr("Стройлик"));
     FRunning = -1;
     hr = CreateMouse();
     if (plat::Failed(hr)) WriteErrorLog(hr, "Error-MouseCreate");
@@ -138,7 +141,7 @@ void TForm1::CloseRequested() {
             LeaveBoxScreen();
         } catch (const std::exception& e) {
             // The window still closes: keeping a child in a game it asked to leave helps nobody.
-            ShowMessage(e.what(), "Стройлик");
+            ShowMessage(e.what(), Tr("Стройлик"));
         }
     }
     Close();

@@ -39,6 +39,8 @@ public:
     DialogControl Button2;
     DialogControl Label1;
     DialogComboBox ComboBox1;
+    DialogControl Label2;        // "Язык:"
+    DialogComboBox ComboBox2;    // the languages, each in its own name
 
     int32_t FRunning = 0;   // -1 while frames are drawn
 

@@ -13,6 +13,7 @@
 #include "menus/menus.h"
 #include "render/graphics.h"
 #include "render/model.h"
+#include "render/shown_text.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
 
@@ -71,7 +72,7 @@ void DrawFrameContents() {
     else if (g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start) DrawViborStart();
 
     plat::SetRect(g_rect, 5, 1013, 100, 1024);
-    if (g_fontSmall) g_fontSmall->DrawText(g_sprite.get(), "Ver. 1.1", g_rect, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+    if (g_fontSmall) DrawShownText(*g_fontSmall, *g_sprite, "Ver. 1.1", g_rect, 0xFFFFFFFF);
 
     plat::SetRect(g_rect, 0, 0, 32, 32);
     g_spritePos = plat::Vec3{static_cast<float>(g_cursorX), static_cast<float>(g_cursorY), 0.0f};
@@ -87,6 +88,7 @@ void RenderFrame() {
     DrawFrameContents();
     g_device->EndScene();
     g_device->Present();
+    EndShownTextFrame();
 }
 
 void AbortFrame() {

@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "core/error_log.h"
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/settings.h"
 #include "app/script.h"
@@ -25,18 +27,19 @@ constexpr int kSuspendedWaitMs = 10;   // no frames while suspended or lost: let
 // An error of a game file ends only the pass it happened in.
 void ShowPassError(const std::string& text) {
     AbortFrame();
-    if (Form1) Form1->ShowMessage(text, "Стройлик");
+    // TRANSLATORS: the game's name; Latin-script languages write "Stroylik".
+    if (Form1) Form1->ShowMessage(text, Tr("Стройлик"));
 }
 
-int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
+int RunGame(ScriptDriver& script, const std::vector<std::string>& startMessages) {
     std::string error;
     plat::WindowOptions windowOptions;
     windowOptions.headless = g_options.headless;
     windowOptions.windowed = g_options.windowed;
     windowOptions.relativeMouse = g_options.relativeMouse;
-    if (!Form1->window.Create(windowOptions, 418, 179, "Стройлик (Настройка)", error)) {
+    if (!Form1->window.Create(windowOptions, 418, 179, Tr("Стройлик (Настройка)"), error)) {
         // Nothing can be drawn: the player is told why, and "Debug.txt" keeps it.
-        plat::ShowMessage(error, "Стройлик", g_options.headless);
+        plat::ShowMessage(error, Tr("Стройлик"), g_options.headless);
         try {
             WriteErrorLog(static_cast<int32_t>(0x88760028u), error);   // "Support is currently not available."
         } catch (const FatalErrorExit&) {
@@ -49,10 +52,12 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
         Form1->FormCreate();
     } catch (const std::exception& e) {
         // Without the picture list nothing can be drawn: say which file and stop.
-        Form1->ShowMessage(std::string(e.what()) + "\nThe game cannot start without it.", "Стройлик");
+        Form1->ShowMessage(TrFormat("{reason}\nБез этого файла игра не может начаться.", {{"reason", e.what()}}),
+                           Tr("Стройлик"));
         return 1;
     }
-    if (!settingsMessage.empty()) Form1->ShowMessage(settingsMessage, "Стройлик");
+    for (const std::string& message : startMessages)
+        if (!message.empty()) Form1->ShowMessage(message, Tr("Стройлик"));
     Form1->window.SetDialogEventSink([](const plat::Window::DialogEvent& e) { HandleDialogEvent(*Form1, e); });
     Form1->window.SetVsync(g_options.vsync);
     Form1->ComboBox1.itemIndex = PreselectedResolution(g_options);
@@ -97,7 +102,16 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
 int main(int argc, char** argv) {
     plat::KeepLargeBlocksReturnable();
     std::string error;
-    if (!ParseOptions(argc, argv, g_options, error)) {
+    bool parsed = ParseOptions(argc, argv, g_options, error);
+    // The folders, settings and language come first, so even the usage speaks the player's language.
+    std::string folderError, settingsMessage, languageMessage;
+    const bool folders = SetUpFolders(g_options, folderError);
+    if (folders) {
+        LoadPlayerSettings(settingsMessage);
+        ChooseStartLanguage(g_options, languageMessage);
+    }
+    if (!parsed) {
+        ParseOptions(argc, argv, g_options, error);   // again, for the error in that language
         std::fprintf(stderr, "stroylik: %s\n\n%s", error.c_str(), UsageText().c_str());
         return 2;
     }
@@ -105,13 +119,13 @@ int main(int argc, char** argv) {
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
-    if (!SetUpFolders(g_options, error)) {
-        std::fprintf(stderr, "stroylik: %s\n", error.c_str());
-        if (!g_options.headless) plat::ShowMessage("Стройлик cannot start: " + error, "Стройлик", false);
+    if (!folders) {
+        std::fprintf(stderr, "stroylik: %s\n", folderError.c_str());
+        if (!g_options.headless)
+            plat::ShowMessage(TrFormat("Стройлик не может начаться: {reason}", {{"reason", folderError}}), Tr("Стройлик"),
+                              false);
         return 1;
     }
-    std::string settingsMessage;
-    LoadPlayerSettings(settingsMessage);
     plat::SetFixedStep(g_options.fixedStepMs);
     ScriptDriver script;
     if (!g_options.script.empty() && !script.Load(g_options.script, error)) {
@@ -122,7 +136,7 @@ int main(int argc, char** argv) {
     Form1 = new TForm1;
     int code = 0;
     try {
-        code = RunGame(script, settingsMessage);
+        code = RunGame(script, {languageMessage, settingsMessage});
         if (!Form1->destroyed()) {
             Form1->Close();
             Form1->FormDestroy();

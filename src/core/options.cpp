@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/i18n.h"
+
 Options g_options;
 
 namespace {
@@ -36,7 +38,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         auto needValue = [&]() {
             if (value) return true;
-            error = "option " + arg + " needs a value";
+            error = TrFormat("Параметру {option} нужно значение.", {{"option", arg}});
             return false;
         };
         long long n = 0;
@@ -56,7 +58,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             if (!needValue()) return false;
             out.resolutionIndex = ResolutionIndex(value);
             if (out.resolutionIndex < 0) {
-                error = "unknown resolution \"" + std::string(value) + "\" (800x600, 1024x768 or 1280x1024)";
+                error = TrFormat("Разрешение «{value}» игре неизвестно (800x600, 1024x768 или 1280x1024).", {{"value", value}});
                 return false;
             }
             out.resolutionGiven = true;
@@ -64,7 +66,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         } else if (arg == "--seed") {
             if (!needValue()) return false;
             if (!ParseInt(value, 0, 4294967295LL, n)) {
-                error = "--seed needs a number from 0 to 4294967295, not \"" + std::string(value) + "\"";
+                error = TrFormat("Параметру --seed нужно число от 0 до 4294967295, а не «{value}».", {{"value", value}});
                 return false;
             }
             out.seedGiven = true;
@@ -73,7 +75,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         } else if (arg == "--fixed-step") {
             if (!needValue()) return false;
             if (!ParseInt(value, 1, 10000, n)) {
-                error = "--fixed-step needs milliseconds from 1 to 10000, not \"" + std::string(value) + "\"";
+                error = TrFormat("Параметру --fixed-step нужно число миллисекунд от 1 до 10000, а не «{value}».", {{"value", value}});
                 return false;
             }
             out.fixedStepMs = static_cast<int>(n);
@@ -86,12 +88,16 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             if (!needValue()) return false;
             out.audioOut = value;
             ++i;
+        } else if (arg == "--lang") {
+            if (!needValue()) return false;
+            out.language = value;
+            ++i;
         } else if (arg == "--data" || arg == "--user-dir") {
             if (!needValue()) return false;
             (arg == "--data" ? out.dataDir : out.userDir) = value;
             ++i;
         } else {
-            error = "unknown option \"" + arg + "\"";
+            error = TrFormat("Параметр «{option}» игре неизвестен.", {{"option", arg}});
             return false;
         }
     }
@@ -99,19 +105,20 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
 }
 
 std::string UsageText() {
-    return "Usage: stroylik [options]\n"
-           "  --resolution 800x600|1024x768|1280x1024   the game's resolution (default 800x600)\n"
-           "  --start            skip the settings dialog and start the game at once\n"
-           "  --windowed         play in a window instead of full screen\n"
-           "  --relative-mouse   the mouse's own motion (doubled) moves the cursor, the pointer is held\n"
-           "  --no-vsync         draw frames as fast as possible (benchmarks)\n"
-           "  --headless         no visible window and no sound device; messages go to stderr\n"
-           "  --seed N           start the random generator with N\n"
-           "  --fixed-step MS    every frame advances the clock by MS milliseconds\n"
-           "  --script FILE      drive the game by the commands in FILE (see docs/scripts.md)\n"
-           "  --audio-out FILE.wav  also write the mixed sound to FILE.wav\n"
-           "  --data DIR         read the game data from DIR instead of the installed folder\n"
-           "  --user-dir DIR     keep saves and settings in DIR instead of\n"
-           "                     $XDG_DATA_HOME/stroylik and $XDG_CONFIG_HOME/stroylik\n"
-           "  --help             show this text\n";
+    return Tr("Запуск: stroylik [параметры]\n"
+              "  --resolution 800x600|1024x768|1280x1024   разрешение игры (обычно 800x600)\n"
+              "  --start            пропустить окно настройки и сразу начать игру\n"
+              "  --windowed         играть в окне, а не на весь экран\n"
+              "  --relative-mouse   курсор ведёт собственное (удвоенное) движение мыши, указатель удержан\n"
+              "  --no-vsync         рисовать кадры как можно быстрее (для замеров)\n"
+              "  --headless         без видимого окна и без звукового устройства; сообщения идут в stderr\n"
+              "  --seed N           начать генератор случайных чисел с N\n"
+              "  --fixed-step MS    каждый кадр продвигает часы на MS миллисекунд\n"
+              "  --script FILE      вести игру командами из FILE (см. docs/scripts.md)\n"
+              "  --audio-out FILE.wav  записывать смешанный звук ещё и в FILE.wav\n"
+              "  --lang CODE        язык текстов игры (ru, en, uk...), поверх настроек и системы\n"
+              "  --data DIR         читать данные игры из DIR, а не из установленной папки\n"
+              "  --user-dir DIR     хранить сохранения и настройки в DIR, а не в\n"
+              "                     $XDG_DATA_HOME/stroylik и $XDG_CONFIG_HOME/stroylik\n"
+              "  --help             показать этот текст\n");
 }

@@ -38,7 +38,9 @@ const char* const kHeader =
     "# window     = WIDTHxHEIGHT                     window size when not full screen\n"
     "#                                               (0x0: the game's default)\n"
     "# music      = on | off                         background music\n"
-    "# effects    = on | off                         sound effects\n";
+    "# effects    = on | off                         sound effects\n"
+    "# language   = ru | en | uk ...                 language of the game's texts\n"
+    "#                                               (absent: the system's language)\n";
 
 std::string Trim(const std::string& s) {
     const char* space = " \t\r\n";
@@ -93,6 +95,13 @@ bool ApplyKey(const std::string& key, const std::string& value, Settings& s) {
         s.windowHeight = h;
         return true;
     }
+    if (key == "language") {
+        const bool code = !value.empty() && value.size() <= 16 &&
+                          value.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_@") ==
+                              std::string::npos;
+        if (code) s.language = value;
+        return code;
+    }
     return true;   // unknown keys: ignored, as the header says
 }
 
@@ -111,6 +120,7 @@ std::string SettingsText(const Settings& s) {
     out << "window = " << s.windowWidth << "x" << s.windowHeight << "\n";
     out << "music = " << (s.music ? "on" : "off") << "\n";
     out << "effects = " << (s.effects ? "on" : "off") << "\n";
+    if (!s.language.empty()) out << "language = " << s.language << "\n";
     return out.str();
 }
 

@@ -11,6 +11,7 @@ struct Settings {
     int windowHeight = 0;       //   0x0: the game's default)
     bool music = true;          // "music = on | off"
     bool effects = true;        // "effects = on | off"
+    std::string language;       // "language = ru | en | uk ..."; "": taken from the system
 };
 extern Settings g_settings;
 

@@ -8,6 +8,7 @@
 #include "platform/matrix.h"
 #include "platform/texture.h"
 #include "render/graphics.h"
+#include "render/shown_text.h"
 #include "render/texture_catalog.h"
 
 namespace {
@@ -77,7 +78,7 @@ void Text(const std::string& text, int x, int y, uint32_t colour) {
     if (!g_fontLarge) return;
     const plat::Rect room{0, 0, g_fontLarge->MeasureWidth(text) + 4, g_fontLarge->height() + 4};
     Stretched(float(x), float(y), TextScale, TextScale,
-              [&] { g_fontLarge->DrawText(g_sprite.get(), text, room, plat::DT_LEFT_TOP, colour); });
+              [&] { DrawShownText(*g_fontLarge, *g_sprite, text, room, colour); });
 }
 
 uint32_t StateColour(int32_t state) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "platform/audio_mixer.h"
@@ -119,10 +120,17 @@ bool StartDriver(MixerState& m, const std::string& driver) {
     return m.subsystemStarted;
 }
 
+// The game's text with its one placeholder filled in.
+std::string Filled(std::string text, const std::string& name, const std::string& value) {
+    const size_t at = text.find(name);
+    if (at != std::string::npos) text.replace(at, name.size(), value);
+    return text;
+}
+
 void TellSilent(MixerState& m, const char* why) {
     if (m.toldSilent) return;
     m.toldSilent = true;
-    std::fprintf(stderr, "Стройлик: no audio device (%s); the game runs silent.\n", why);
+    std::fprintf(stderr, "%s\n", Filled(m.settings.silentText, "{reason}", why).c_str());
 }
 
 }  // namespace
@@ -168,8 +176,7 @@ bool OpenAudio() {
         m.framesMixed = 0;
         m.pacing = Pacing::Device;
         if (!m.settings.recordPath.empty() && !m.recorder.Open(m.settings.recordPath))
-            std::fprintf(stderr, "Стройлик: cannot write the sound recording \"%s\".\n",
-                         m.settings.recordPath.c_str());
+            std::fprintf(stderr, "%s\n", Filled(m.settings.recordFailedText, "{file}", m.settings.recordPath).c_str());
     }
     Mix_HookMusic(DeviceCallback, nullptr);
     return true;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/game_error.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/paths.h"
 #include "render/graphics.h"
@@ -25,6 +26,8 @@ void ConfigureSoundOutput() {
     plat::AudioSettings settings;
     settings.headless = g_options.headless;
     settings.recordPath = g_options.audioOut;
+    settings.silentText = Tr("Стройлик: звукового устройства нет ({reason}); игра идёт без звука.");
+    settings.recordFailedText = Tr("Стройлик: не удаётся записать звук в файл «{file}».");
     plat::ConfigureAudio(settings);
 }
 

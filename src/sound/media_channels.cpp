@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/paths.h"
 #include "core/state_dump.h"
@@ -35,8 +36,8 @@ void Rewind(TSound3D& ch) {
 }  // namespace
 
 void SaveInfo(const std::string& text) {
-    if (g_d3d) g_d3d->MessageBox(text, "ERROR");
-    else plat::ShowMessage(text, "ERROR", g_options.headless);
+    if (g_d3d) g_d3d->MessageBox(text, Tr("Ошибка"));
+    else plat::ShowMessage(text, Tr("Ошибка"), g_options.headless);
 }
 
 void dLoadSound(int channel, const std::string& relativeName) {
@@ -44,7 +45,7 @@ void dLoadSound(int channel, const std::string& relativeName) {
     const std::string name = GamePath(relativeName);
     std::error_code ec;
     if (!std::filesystem::exists(name, ec)) {
-        SaveInfo("Sound File: " + name + " not found.");
+        SaveInfo(TrFormat("Звуковой файл «{file}» не найден.", {{"file", name}}));
         return;
     }
     ConfigureSoundOutput();
@@ -55,14 +56,14 @@ void dLoadSound(int channel, const std::string& relativeName) {
     // Each failed step reports itself and the next is still tried, as far as a graph exists.
     if (plat::Failed(plat::FilterGraph::Create(ch.graph)) || !ch.graph) {
         ch.graph.reset();
-        SaveInfo("Ошибка создания потока для " + name);
+        SaveInfo(TrFormat("Не удалось создать поток для звукового файла «{file}».", {{"file", name}}));
         return;
     }
-    if (plat::Failed(ch.graph->RenderFile(name))) SaveInfo("Ошибка построения графа для " + name);
-    if (plat::Failed(ch.graph->QueryControl(ch.control))) SaveInfo("Ошибка захвата управления" + name);
-    if (plat::Failed(ch.graph->QuerySeeking(ch.seeking))) SaveInfo("Ошибка захвата медиа-поиска " + name);
-    if (plat::Failed(ch.graph->QueryEvents(ch.events))) SaveInfo("IID_IMediaEvent");
-    if (plat::Failed(ch.graph->QueryAudio(ch.audio))) SaveInfo("IID_IBasicAudio");
+    if (plat::Failed(ch.graph->RenderFile(name))) SaveInfo(TrFormat("Не удалось подготовить к проигрыванию звуковой файл «{file}».", {{"file", name}}));
+    if (plat::Failed(ch.graph->QueryControl(ch.control))) SaveInfo(TrFormat("Не удалось получить управление проигрыванием файла «{file}».", {{"file", name}}));
+    if (plat::Failed(ch.graph->QuerySeeking(ch.seeking))) SaveInfo(TrFormat("Не удалось получить перемотку звукового файла «{file}».", {{"file", name}}));
+    if (plat::Failed(ch.graph->QueryEvents(ch.events))) SaveInfo(TrFormat("Не удалось получить события проигрывания файла «{file}».", {{"file", name}}));
+    if (plat::Failed(ch.graph->QueryAudio(ch.audio))) SaveInfo(TrFormat("Не удалось получить громкость звукового файла «{file}».", {{"file", name}}));
 }
 
 void StartMediaChannel(int channel, const std::string& name, int32_t looping) {

@@ -7,7 +7,7 @@ namespace {
 
 bool Same(const Settings& a, const Settings& b) {
     return a.resolutionIndex == b.resolutionIndex && a.fullscreen == b.fullscreen && a.windowWidth == b.windowWidth &&
-           a.windowHeight == b.windowHeight && a.music == b.music && a.effects == b.effects;
+           a.windowHeight == b.windowHeight && a.music == b.music && a.effects == b.effects && a.language == b.language;
 }
 
 }  // namespace
