@@ -56,7 +56,9 @@ TEST(SettingsDialog, TabWalksTheTabOrderBothWays) {
     HandleDialogEvent(form, Key(plat::DIK::TAB));
     EXPECT_EQ(DialogFocus(), 2);
     HandleDialogEvent(form, Key(plat::DIK::TAB));
-    EXPECT_EQ(DialogFocus(), 3) << "the parents' button";
+    EXPECT_EQ(DialogFocus(), 3);   // the language list
+    HandleDialogEvent(form, Key(plat::DIK::TAB));
+    EXPECT_EQ(DialogFocus(), 4) << "the parents' button";
     HandleDialogEvent(form, Key(plat::DIK::TAB));
     EXPECT_EQ(DialogFocus(), 0);
     HandleDialogEvent(form, Key(plat::DIK::TAB, true));

@@ -17,6 +17,7 @@
 #include "app/frame_loop.h"
 #include "app/parent_input.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/model.h"
@@ -94,6 +95,7 @@ void TForm1::Button1Click() {
     g_vsync = g_options.vsync;
     // Before the menu music is loaded, so each bad file is told here and nowhere later.
     ReportSoundFiles();
+    SetPictureLanguage(CurrentLanguage());
     plat::HRESULT hr = plat::S_OK;
     try {
         hr = InitD3D();
@@ -121,6 +123,7 @@ void TForm1::Button1Click() {
     // --windowed asks for a window this time; otherwise the mode the player left the game in.
     window.EnterGameMode(g_screenWidth, g_screenHeight, g_settings.fullscreen && !g_options.windowed,
                          g_settings.windowWidth, g_settings.windowHeight);
+    window.SetTitle(Tr("Стройлик"));
     FRunning = -1;
     hr = CreateMouse();
     if (plat::Failed(hr)) WriteErrorLog(hr, "Error-MouseCreate");

@@ -40,6 +40,8 @@ public:
     DialogControl Button3;   // "for parents"
     DialogControl Label1;
     DialogComboBox ComboBox1;
+    DialogControl Label2;        // "Язык:"
+    DialogComboBox ComboBox2;    // the languages, each in its own name
 
     int32_t FRunning = 0;   // -1 while frames are drawn
 

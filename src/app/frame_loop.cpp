@@ -20,6 +20,7 @@
 #include "menus/parent_gate.h"
 #include "render/graphics.h"
 #include "render/model.h"
+#include "render/shown_text.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
 
@@ -80,7 +81,7 @@ void DrawFrameContents() {
     else if (g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start) DrawViborStart();
 
     plat::SetRect(g_rect, 5, 1013, 100, 1024);
-    if (g_fontSmall) g_fontSmall->DrawText(g_sprite.get(), "Ver. " STROYLIK_VERSION, g_rect, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+    if (g_fontSmall) DrawShownText(*g_fontSmall, *g_sprite, "Ver. " STROYLIK_VERSION, g_rect, 0xFFFFFFFF);
     DrawParentGate();
 
     plat::SetRect(g_rect, 0, 0, 32, 32);
@@ -97,6 +98,7 @@ void RenderFrame() {
     DrawFrameContents();
     g_device->EndScene();
     g_device->Present();
+    EndShownTextFrame();
 }
 
 void AbortFrame() {

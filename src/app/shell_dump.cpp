@@ -4,10 +4,12 @@
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/settings.h"
 #include "core/timing.h"
 #include "input/focus.h"
 #include "render/graphics.h"
+#include "render/shown_text.h"
 #include "render/texture_catalog.h"
 
 void DumpShell(StateDump& dump) {
@@ -63,6 +65,22 @@ void DumpShell(StateDump& dump) {
     dump.SetInt("settings.hintAfterSeconds", g_settings.hintAfterSeconds);
     dump.SetInt("settings.allLevelsOpen", g_settings.allLevelsOpen ? 1 : 0);
     dump.SetInt("window.fullscreen", Form1 && Form1->window.fullscreen() ? 1 : 0);
+    // The language and what the player read in the last frame drawn.
+    dump.SetString("gameLanguage", CurrentLanguage());
+    dump.SetString("settings.language", g_settings.language);
+    dump.SetString("windowTitle", Form1 ? Form1->window.title() : "");
+    std::string texts = "[", shrunk = "[", tooLong = "[";
+    for (const ShownText& shown : TextsDrawnLastFrame()) {
+        texts += (texts.size() > 1 ? "," : "") + JsonString(shown.text);
+        if (shown.scale < 1.0f) {
+            std::string& list = shown.scale > 0.0f ? shrunk : tooLong;
+            list += (list.size() > 1 ? "," : "") + JsonString(shown.text);
+        }
+    }
+    dump.SetRaw("textsDrawn", texts + "]");
+    // Drawn smaller to fit their boxes, and those too long even at the smallest size.
+    dump.SetRaw("textsShrunk", shrunk + "]");
+    dump.SetRaw("textsTooLong", tooLong + "]");
 }
 
 StateDump BuildStateDump() {

@@ -35,6 +35,9 @@ std::string FindLocaleDir(const std::string& gameDir);
 // one the catalogue is read; when it is missing or damaged the language stays Russian, false
 // comes back and `message` names the file. Never throws.
 bool LoadLanguage(const std::string& code, std::string& message);
+// Frees the catalogues kept from earlier languages (all but the current one). Texts handed out
+// from them become invalid: only for callers that hold none, such as the fuzz target.
+void ForgetOtherCatalogues();
 // The languages the player can choose: Russian, then every catalogue in the locale folder.
 std::vector<std::string> AvailableLanguages();
 // A language's name in that language ("Русский", "English", "Українська"), from its catalogue.

@@ -101,6 +101,10 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             if (!needPath()) return false;
             out.audioOut = value;
             ++i;
+        } else if (arg == "--lang") {
+            if (!needValue()) return false;
+            out.language = value;
+            ++i;
         } else if (arg == "--data" || arg == "--user-dir") {
             if (!needPath()) return false;
             (arg == "--data" ? out.dataDir : out.userDir) = value;
@@ -114,20 +118,20 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
 }
 
 std::string UsageText() {
-    return "Usage: stroylik [options]\n"
-           "  --resolution 800x600|1024x768|1280x1024   the game's resolution (default 800x600)\n"
-           "  --start            skip the settings dialog and start the game at once\n"
-           "  --windowed         play in a window instead of full screen\n"
-           "  --relative-mouse   the mouse's own motion (doubled) moves the cursor, the pointer is held\n"
-           "  --no-vsync         draw frames as fast as possible (benchmarks)\n"
-           "  --headless         no visible window and no sound device; messages go to stderr\n"
-           "  --seed N           start the random generator with N\n"
-           "  --fixed-step MS    every frame advances the clock by MS milliseconds\n"
-           "  --script FILE      drive the game by the commands in FILE (see docs/scripts.md)\n"
-           "  --audio-out FILE.wav  also write the mixed sound to FILE.wav\n"
-           "  --data DIR         read the game data from DIR instead of the installed folder\n"
-           "  --user-dir DIR     keep saves and settings in DIR instead of\n"
-           "                     $XDG_DATA_HOME/stroylik and $XDG_CONFIG_HOME/stroylik\n"
-           "  --kiosk            kiosk mode for this run: the quit button asks for the parent's gate\n"
-           "  --help             show this text\n";
+    return Tr("Запуск: stroylik [параметры]\n"
+              "  --resolution 800x600|1024x768|1280x1024   разрешение игры (обычно 800x600)\n"
+              "  --start            пропустить окно настройки и сразу начать игру\n"
+              "  --windowed         играть в окне, а не на весь экран\n"
+              "  --relative-mouse   курсор ведёт собственное (удвоенное) движение мыши, указатель удержан\n"
+              "  --no-vsync         рисовать кадры как можно быстрее (для замеров)\n"
+              "  --headless         без видимого окна и без звукового устройства; сообщения идут в stderr\n"
+              "  --seed N           начать генератор случайных чисел с N\n"
+              "  --fixed-step MS    каждый кадр продвигает часы на MS миллисекунд\n"
+              "  --script FILE      вести игру командами из FILE (см. docs/scripts.md)\n"
+              "  --audio-out FILE.wav  записывать смешанный звук ещё и в FILE.wav\n"
+              "  --lang CODE        язык текстов игры (ru, en, uk...), поверх настроек и системы\n"
+              "  --data DIR         читать данные игры из DIR, а не из установленной папки\n"
+              "  --user-dir DIR     хранить сохранения и настройки в DIR, а не в\n"
+              "                     $XDG_DATA_HOME/stroylik и $XDG_CONFIG_HOME/stroylik\n"
+              "  --help             показать этот текст\n");
 }

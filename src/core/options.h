@@ -19,10 +19,12 @@ struct Options {
     std::string audioOut;        // --audio-out FILE.wav
     std::string dataDir;         // --data DIR: the game folder instead of the one found
     std::string userDir;         // --user-dir DIR: saves and settings go there
+    std::string language;        // --lang CODE: the language of the texts, over settings and locale
     bool help = false;
 };
 
 // Parses argv; on an error returns false with a message.
 bool ParseOptions(int argc, char** argv, Options& out, std::string& error);
+// In the chosen language.
 std::string UsageText();
 extern Options g_options;

@@ -49,7 +49,9 @@ const char* const kHeader =
     "# all_levels_open = yes | no                    every level of the overview can be chosen\n"
     "# kiosk      = yes | no                         the quit button needs the parent's gate\n"
     "# locked     = KEY, KEY, ...                    (system-wide file only) keys the game keeps\n"
-    "#                                               at that file's values\n";
+    "#                                               at that file's values\n"
+    "# language   = ru | en | uk ...                 language of the game's texts\n"
+    "#                                               (absent: the system's language)\n";
 
 std::string Trim(const std::string& s) {
     const char* space = " \t\r\n";
@@ -147,6 +149,13 @@ bool ApplyKey(const std::string& key, const std::string& value, Settings& s) {
         s.windowHeight = h;
         return true;
     }
+    if (key == "language") {
+        const bool code = !value.empty() && value.size() <= 16 &&
+                          value.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_@") ==
+                              std::string::npos;
+        if (code) s.language = value;
+        return code;
+    }
     return true;   // unknown keys: ignored, as the header says
 }
 
@@ -195,6 +204,8 @@ const KeyRow kKeys[] = {
      [](const Settings& f, Settings& t) { t.allLevelsOpen = f.allLevelsOpen; }},
     {"kiosk", [](const Settings& s) { return std::string(YesNo(s.kiosk)); },
      [](const Settings& f, Settings& t) { t.kiosk = f.kiosk; }},
+    {"language", [](const Settings& s) { return s.language; },
+     [](const Settings& f, Settings& t) { t.language = f.language; }},
     {"locked", [](const Settings& s) { return LockedText(s.locked); },
      [](const Settings& f, Settings& t) { t.locked = f.locked; }},
 };

@@ -15,6 +15,7 @@ struct Settings {
     int windowHeight = 0;       //   0x0: the game's default)
     bool music = true;          // "music = on | off"
     bool effects = true;        // "effects = on | off"
+    std::string language;       // "language = ru | en | uk ..."; "": taken from the system
     int musicVolume = kVolumeLevels;     // "music_volume = 0 .. 4", under the music switch
     int effectsVolume = kVolumeLevels;   // "effects_volume = 0 .. 4", under the effects switch
     int hintAfterSeconds = 30;  // "hint_after_seconds = 0 .. 3600": idle seconds before help; 0 off

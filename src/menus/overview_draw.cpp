@@ -9,6 +9,7 @@
 #include "platform/matrix.h"
 #include "platform/texture.h"
 #include "render/graphics.h"
+#include "render/shown_text.h"
 #include "render/texture_catalog.h"
 
 namespace {

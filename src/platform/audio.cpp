@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "platform/audio_mixer.h"
@@ -120,6 +121,13 @@ bool StartDriver(MixerState& m, const std::string& driver) {
     else SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
     m.subsystemStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     return m.subsystemStarted;
+}
+
+// The game's text with its one placeholder filled in.
+std::string Filled(std::string text, const std::string& name, const std::string& value) {
+    const size_t at = text.find(name);
+    if (at != std::string::npos) text.replace(at, name.size(), value);
+    return text;
 }
 
 void TellSilent(MixerState& m, const char* why) {

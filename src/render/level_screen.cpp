@@ -3,7 +3,9 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "render/graphics.h"
+#include "render/shown_text.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
 
@@ -17,7 +19,7 @@ void DrawText(plat::Font* font, const char* text, int left, int top, int right, 
     if (!font || !g_sprite) return;
     plat::Rect r;
     plat::SetRect(r, left, top, right, bottom);
-    font->DrawText(g_sprite.get(), text, r, plat::DT_LEFT_TOP, colour);
+    DrawShownText(*font, *g_sprite, text, r, colour);
 }
 
 // A button in its hot or normal picture; the two pictures differ in size, hence two positions.
@@ -49,12 +51,12 @@ void DrawHintLine(const char* text) {
 void DrawLevelHint(int32_t levelDone, int32_t locked, int32_t freeBuild) {
     if (levelDone == 0) {
         if (freeBuild == 0)
-            DrawHintLine(locked == 1 ? "Предыдущий уровень не пройден" : "Соберите картинку в левом поле");
+            DrawHintLine(locked == 1 ? Tr("Предыдущий уровень не пройден") : Tr("Соберите картинку в левом поле"));
     } else if (levelDone == 1) {
-        DrawText(g_fontLarge.get(), "Кликните мышкой для продолжения", 442, 9, 896, 500, kWhite);
+        DrawText(g_fontLarge.get(), Tr("Кликните мышкой для продолжения"), 442, 9, 896, 500, kWhite);
     }
     if (freeBuild == 1)
-        DrawText(g_fontNormal.get(), "Уровень для свободного конструирования", 440, 11, 896, 500, kWhite);
+        DrawText(g_fontNormal.get(), Tr("Уровень для свободного конструирования"), 440, 11, 896, 500, kWhite);
 }
 
 void DrawLevelButtons(int32_t freeBuild, int32_t level) {

@@ -14,6 +14,13 @@
 #include "render/graphics.h"
 
 std::vector<TSurfaces> g_surfaces;
+
+namespace {
+std::string g_pictureLanguage = "ru";
+}  // namespace
+
+void SetPictureLanguage(const std::string& code) { g_pictureLanguage = code; }
+const std::string& PictureLanguage() { return g_pictureLanguage; }
 int g_surfaceCount = 0;
 
 namespace {
