@@ -123,13 +123,6 @@ bool StartDriver(MixerState& m, const std::string& driver) {
     return m.subsystemStarted;
 }
 
-// The game's text with its one placeholder filled in.
-std::string Filled(std::string text, const std::string& name, const std::string& value) {
-    const size_t at = text.find(name);
-    if (at != std::string::npos) text.replace(at, name.size(), value);
-    return text;
-}
-
 void TellSilent(MixerState& m, const char* why) {
     if (m.toldSilent) return;
     m.toldSilent = true;

@@ -22,10 +22,6 @@ struct AudioSettings {
     bool headless = false;      // use the silent driver unless SDL_AUDIODRIVER names one
     std::string driver;         // an SDL audio driver to try first ("" = SDL's choice)
     std::string recordPath;     // write everything mixed into this WAV file ("" = off)
-    // What the player reads on stderr, in the game's language; "{reason}" and "{file}" are
-    // filled in here.
-    std::string silentText = "no audio device ({reason}); the game runs silent";
-    std::string recordFailedText = "cannot write the sound recording \"{file}\"";
 };
 
 // Takes effect the next time the device opens.

@@ -15,12 +15,6 @@
 
 std::vector<TSurfaces> g_surfaces;
 
-namespace {
-std::string g_pictureLanguage = "ru";
-}  // namespace
-
-void SetPictureLanguage(const std::string& code) { g_pictureLanguage = code; }
-const std::string& PictureLanguage() { return g_pictureLanguage; }
 int g_surfaceCount = 0;
 
 namespace {

@@ -32,9 +32,6 @@ constexpr uint32_t SwappableSheets =
 extern std::vector<TSurfaces> g_surfaces;
 extern int g_surfaceCount;
 
-// The language whose pictures the sheets are taken in (e.g. the menu sheet's banners).
-void SetPictureLanguage(const std::string& code);
-const std::string& PictureLanguage();
 // Reads the file names; throws GameFileError naming the file on a missing file or a bad count.
 void LoadSurfacesIni(const std::string& path = "Surfaces.ini");
 void InitSurfaces();

@@ -28,8 +28,6 @@ void ConfigureSoundOutput() {
     plat::AudioSettings settings;
     settings.headless = g_options.headless;
     settings.recordPath = g_options.audioOut;
-    settings.silentText = Tr("Стройлик: звукового устройства нет ({reason}); игра идёт без звука.");
-    settings.recordFailedText = Tr("Стройлик: не удаётся записать звук в файл «{file}».");
     plat::ConfigureAudio(settings);
 }
 
