@@ -2,6 +2,7 @@
 // shipped shapes checked against the figure table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -66,10 +67,26 @@ bool SomeFigureIsUsedUp() {
 
 }  // namespace
 
+// The sanitizer build, where a level takes some twenty times as long, plays the first
+// levels of each stretch and the box's last ones; the normal build plays every level.
+#ifdef STROYLIK_SANITIZED_BUILD
+constexpr int SampleLevels = 3;
+#else
+constexpr int SampleLevels = 0;
+#endif
+
+static int ShippedLevels() {
+    int count = 0;
+    while (std::filesystem::exists("levels/k2/level" + std::to_string(count + 1) + ".ini")) ++count;
+    return count;
+}
+
 // Plays levels first..last (0: up to the free level) by mouse. A later stretch starts as a
 // player who has solved everything before it: the position file, then "continue". The box
-// is played in stretches so that the sanitizer build runs them side by side.
+// is played in stretches so that ctest runs them side by side.
 static void PlayStretch(int first, int last) {
+    if (SampleLevels > 0 && last > 0) last = std::min(last, first + SampleLevels - 1);
+    if (SampleLevels > 0 && last == 0) first = std::max(first, ShippedLevels() - SampleLevels);
     GameDriver game;
     if (first > 1) {
         std::ofstream("k2.dat", std::ios::binary) << first << "\r\n" << first - 1 << "\r\n";
@@ -105,7 +122,7 @@ static void PlayStretch(int first, int last) {
         EXPECT_EQ(solved, last - first + 1);
         return;
     }
-    EXPECT_GE(first + solved - 1, 59);
+    EXPECT_EQ(first + solved, ShippedLevels());
     // One free-construction level, the last, reached from its predecessor's next button.
     ASSERT_NE(CurrentLevelInfo(), nullptr);
     EXPECT_EQ(CurrentLevelInfo()->freeBuild, 1);
@@ -114,9 +131,10 @@ static void PlayStretch(int first, int last) {
 }
 
 
-TEST(Box2Play, LevelsOneToThirtyFourAreSolvedByMouse) { PlayStretch(1, 34); }
-TEST(Box2Play, LevelsThirtyFiveToFortyEightAreSolvedByMouse) { PlayStretch(35, 48); }
-TEST(Box2Play, TheLastLevelsAreSolvedByMouseAndLeadToTheFreeOne) { PlayStretch(49, 0); }
+TEST(Box2Play, LevelsOneToFortyAreSolvedByMouse) { PlayStretch(1, 40); }
+TEST(Box2Play, LevelsFortyOneToSixtyFiveAreSolvedByMouse) { PlayStretch(41, 65); }
+TEST(Box2Play, LevelsSixtySixToEightyTwoAreSolvedByMouse) { PlayStretch(66, 82); }
+TEST(Box2Play, TheLastLevelsAreSolvedByMouseAndLeadToTheFreeOne) { PlayStretch(83, 0); }
 
 // A picture built with every copy of a figure, exported with S, is a level that the same
 // moves solve again: the used-up figure keeps its id and the copies on the field are counted.

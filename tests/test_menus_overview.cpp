@@ -11,6 +11,7 @@
 #include "box1/box1.h"
 #include "box1_mouse.h"
 #include "core/game_error.h"
+#include "core/level_names.h"
 #include "core/state_dump.h"
 #include "game_driver.h"
 #include "menus/level_overview.h"
@@ -93,7 +94,7 @@ TEST(LevelOverviewTest, SolvingLevel1StarsItsTileOpensTile2AndTile2StartsLevel2)
     EXPECT_EQ(OverviewTileState(3), TileLocked);
     EXPECT_EQ(DumpValue("levelOverviewStates"), "21" + std::string(levels - 2, '0'));
     const std::string json = DumpValue("levelOverview");
-    EXPECT_NE(json.find("{\"level\":1,\"x\":73,\"y\":696,\"w\":108,\"h\":100,\"state\":2}"), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"level\":1,\"x\":73,\"y\":678,\"w\":108,\"h\":100,\"state\":2,\"name\":\"Тележка\"}"), std::string::npos) << json;
     EXPECT_NE(json.find("\"level\":2,"), std::string::npos);
 
     // Solved and locked tiles look different: a star on one, a dimmed picture on the other.
@@ -155,6 +156,7 @@ TEST(LevelOverviewTest, TilesAreLargeEnoughInsideTheScreenAndClearOfTheBanners) 
 void MakeLongBox(int solved) {
     const std::string first = ReadText("levels/k1/level1.ini");
     for (int level = 1; level <= 65; ++level) std::ofstream("levels/k1/level" + std::to_string(level) + ".ini") << first;
+    for (int level = 66; level <= MaxLevel; ++level) fs::remove("levels/k1/level" + std::to_string(level) + ".ini");
     std::ofstream("save/k1/sk_1.dat") << "1\r\n";   // the box has progress
     std::ofstream("k1.dat") << solved + 1 << "\r\n" << solved << "\r\n";
 }
@@ -190,6 +192,67 @@ TEST(LevelOverviewTest, PagesOpenAtTheFirstUnsolvedLevelAndTurnWithTheArrows) {
     EXPECT_EQ(g_currentLevel, 12);
     EXPECT_EQ(g_maxCompletedLevel, 40);
     EXPECT_EQ(ReadText("k1.dat"), "12\r\n40\r\n");
+}
+
+// Letters of a name that the font draws, one quad each.
+int Glyphs(const std::string& utf8) {
+    int count = 0;
+    for (const char c : utf8)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && c != ' ') ++count;
+    return count;
+}
+
+// Quads drawn in a colour, and whether all of them start in [left, right) x [top, bottom)
+// of the virtual screen (the records are in pixels of the resolution).
+int QuadsIn(uint32_t colour, int left, int top, int right, int bottom, bool& inside) {
+    int count = 0;
+    inside = true;
+    for (const auto& r : g_sprite->records())
+        if (r.color == colour) {
+            ++count;
+            const float x = r.x / g_scaleX, y = r.y / g_scaleY;
+            inside = inside && x >= left - 0.5f && x < right && y >= top - 0.5f && y < bottom;
+        }
+    return count;
+}
+
+TEST(LevelOverviewTest, AHundredLevelsMakeFourPagesAndTheHotTileIsNamedUnderThemAndOnItsLevel) {
+    GameDriver game;
+    std::ofstream("save/k2/sk_1.dat") << "1\r\n";
+    std::ofstream("k2.dat") << "100\r\n99\r\n";
+    ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, Box2X, Box2Y, ScreenBox2Start));
+    EXPECT_EQ(OverviewLevelCount(), 100);
+    EXPECT_EQ(OverviewPageCount(), 4);
+    ASSERT_EQ(OverviewPage(), 3) << "the page of the free level";
+    ASSERT_EQ(OverviewTiles().size(), 10u);
+    EXPECT_EQ(OverviewTiles().front().level, 91);
+    const std::string json = DumpValue("levelOverview");
+    EXPECT_NE(json.find("\"level\":100,"), std::string::npos);
+    EXPECT_NE(json.find("\"name\":\"Свободная стройка\"}]"), std::string::npos) << json;
+
+    // The name of the tile under the cursor, and only then, on a card under the grid.
+    constexpr uint32_t NameColour = 0xFF3C3C3C;
+    bool inside = false;
+    for (const int level : {95, 100}) {
+        const OverviewTile* tile = FindTile(OverviewTiles(), level);
+        ASSERT_NE(tile, nullptr);
+        game.MoveTo(tile->x + 20, tile->y + 50);
+        game.Frame();
+        ASSERT_EQ(g_overviewHotLevel, level);
+        EXPECT_EQ(QuadsIn(NameColour, 0, TileNameTop, VirtualWidth, VirtualHeight - 8, inside), Glyphs(LevelName(2, level)))
+            << LevelName(2, level);
+        EXPECT_TRUE(inside) << "the name fits under the tiles";
+    }
+    game.MoveTo(640, 300);
+    game.Frame();
+    EXPECT_EQ(QuadsIn(NameColour, 0, 0, VirtualWidth, VirtualHeight, inside), 0);
+
+    // The level screen shows the name in the corner left of the hint line.
+    ASSERT_NO_FATAL_FAILURE(ClickTile(game, 95));
+    ASSERT_EQ(g_screenState, ScreenBox2);
+    game.Frame();
+    EXPECT_EQ(QuadsIn(0xFF6A4A2A, 16, 0, 376, 40, inside), Glyphs(LevelName(2, 95)));
+    EXPECT_TRUE(inside);
 }
 
 TEST(LevelOverviewTest, ABadLevelFileCostsOnlyItsPictureAndIsNamed) {

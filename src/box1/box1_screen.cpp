@@ -4,6 +4,7 @@
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
+#include "core/level_names.h"
 #include "core/tables.h"
 #include "input/input.h"
 #include "render/graphics.h"
@@ -111,6 +112,7 @@ void drawlevelskorobka1() {
     ScanMousePosition();
     DrawLevelButtons(info ? info->freeBuild : 0, g_currentLevel);
     DrawLevelNumber(g_currentLevel);
+    DrawLevelName(LevelName(1, g_currentLevel));
     drawpalette();
     scanlevelcomplete();
 }

@@ -6,6 +6,7 @@
 #include "box2/box2_board.h"
 #include "box2/box2_drag.h"
 #include "box2/box2_screen.h"
+#include "core/level_names.h"
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/level_screen.h"
@@ -129,6 +130,7 @@ void drawlevelskorobka2() {
     ScanMousePosition();
     DrawLevelButtons(freeBuild, g_currentLevel);
     DrawLevelNumber(g_currentLevel);
+    DrawLevelName(LevelName(2, g_currentLevel));
     drawpalette2();
     scanlevelcomplete2();
 }
