@@ -3,18 +3,18 @@
 
 install(TARGETS stroylik RUNTIME DESTINATION games)
 # The data folder as the generator made it; anything a run from the build tree may have left
-# there (saves, exports, logs) stays behind.
+# there (saves, exports, logs) stays behind; the catalogues go where Debian keeps them.
 install(DIRECTORY ${GAME_DIR}/ DESTINATION ${STROYLIK_DATA_INSTALL_DIR}
   PATTERN save EXCLUDE
   PATTERN k1.dat EXCLUDE
   PATTERN k2.dat EXCLUDE
   PATTERN Help_Save.ini EXCLUDE
   PATTERN Debug.txt EXCLUDE
-  PATTERN *.tmp EXCLUDE)
+  PATTERN *.tmp EXCLUDE
+  PATTERN locale EXCLUDE)
 install(DIRECTORY ${ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-install(FILES dist/${STROYLIK_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES dist/${STROYLIK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES dist/stroylik.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The translated desktop entry, AppStream data and manual pages: cmake/dist_translations.cmake.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME stroylik)

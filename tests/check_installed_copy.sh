@@ -10,7 +10,7 @@ cleanup() { chmod -R u+w "$work" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in games/stroylik share/games/stroylik/Surfaces.ini share/man/man6/stroylik.6 \
+for f in games/stroylik share/games/stroylik/Surfaces.ini share/man/man6/stroylik.6 share/man/uk/man6/stroylik.6 \
          share/icons/hicolor/48x48/apps share/icons/hicolor/256x256/apps share/applications share/metainfo; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done

@@ -11,6 +11,7 @@
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "core/game_state.h"
+#include "core/hint.h"
 #include "core/options.h"
 #include "core/settings.h"
 #include "core/tables.h"
@@ -51,6 +52,7 @@ void ResetSharedState() {
     g_pulseRising = 0;
     g_levelLocked = 0;
     g_fieldRect = FieldRect{};
+    ResetHint();
     for (uint8_t& k : g_keys) k = 0;
     plat::InputSource::Get().Reset();
     g_settings = Settings();

@@ -87,6 +87,18 @@ TEST_F(SettingsFile, HandWrittenFileWithCommentsCrLfAndUnknownKeys) {
     EXPECT_TRUE(s.music);
 }
 
+TEST_F(SettingsFile, KeysAndSwitchesAreReadInSmallOrCapitalLetters) {
+    const std::string path = Write("MUSIC = OFF\nEffects = Off\nFullScreen = NO\nResolution = 1280X1024\n");
+    Settings s;
+    std::string message;
+    EXPECT_TRUE(LoadSettings(path, s, message)) << message;
+    EXPECT_EQ(message, "");
+    EXPECT_FALSE(s.music);
+    EXPECT_FALSE(s.effects);
+    EXPECT_FALSE(s.fullscreen);
+    EXPECT_EQ(s.resolutionIndex, 2);
+}
+
 TEST_F(SettingsFile, BadValuesFallBackOneByOneWithOneMessageNamingTheFile) {
     const std::string path = Write("resolution = 640x480\nfullscreen = maybe\nmusic = off\nwindow = 99999x10\n"
                                    "garbage line\neffects = off\n");

@@ -24,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int Box1X = 380, Box1Y = 320, Box2X = 800, Box2Y = 500;
-constexpr int NewGameX = 500, NewGameY = 220;
+constexpr int NewGameX = 500, NewGameY = 220, ContinueX = 500, ContinueY = 550;
 constexpr int BackX = 1250, BackY = 20;
 
 std::string ReadText(const std::string& path) {
@@ -254,20 +254,68 @@ TEST(LevelOverviewTest, ABadLevelFileCostsOnlyItsPictureAndIsNamed) {
     EXPECT_EQ(OverviewHitTest(TilesLeft + 10, TilesTop + 10).hot, HotNone);
 }
 
-TEST(LevelOverviewTest, AnUnreadablePositionFileCountsNothingAsSolved) {
+// A click whose action reports a file problem: the message, or "" when there was none.
+std::string ClickForMessage(GameDriver& game, int x, int y) {
+    game.MoveTo(x, y);
+    std::string message;
+    try {
+        game.Press();
+    } catch (const GameFileError& e) {
+        message = e.what();
+    }
+    game.Release();
+    return message;
+}
+
+TEST(LevelOverviewTest, ADamagedPositionFileIsToldOnceKeptAsideAndCountedFromTheSaves) {
     GameDriver game;
-    std::ofstream("save/k1/sk_1.dat") << "1\r\n";
-    std::ofstream("k1.dat") << "12\r\nlots\r\n";
+    // A real level-1 save: a new game, and back.
     ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, Box1X, Box1Y, ScreenBox1Start));
+    ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, NewGameX, NewGameY, ScreenBox1));
+    ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, BackX, BackY, ScreenMainMenu));
+    std::ofstream("k1.dat", std::ios::binary | std::ios::trunc) << "zz\r\n0\r\n";
+    const std::string message = ClickForMessage(game, Box1X, Box1Y);
+    ASSERT_EQ(g_screenState, ScreenBox1Start);
+    std::string aside;
+    for (const auto& entry : fs::directory_iterator("."))
+        if (entry.path().filename().string().rfind("k1.dat.broken-", 0) == 0) aside = entry.path().filename().string();
+    ASSERT_FALSE(aside.empty()) << message;
+    EXPECT_EQ(ReadText(aside), "zz\r\n0\r\n") << "kept as it was";
+    EXPECT_NE(message.find("k1.dat: line 1"), std::string::npos) << message;
+    EXPECT_NE(message.find(aside), std::string::npos) << message;
+    EXPECT_NE(message.find("с уровня 1"), std::string::npos) << message;
+    EXPECT_EQ(ReadText("k1.dat"), "1\r\n0\r\n") << "a new one, from the saves";
     EXPECT_EQ(OverviewTileState(1), TileOpen);
     EXPECT_EQ(OverviewTileState(2), TileLocked);
+    // Continue then goes on from the saves without a second word.
+    EXPECT_EQ(ClickForMessage(game, ContinueX, ContinueY), "");
+    EXPECT_EQ(g_screenState, ScreenBox1);
+    EXPECT_EQ(g_currentLevel, 1);
     // With a good file, the same save counts.
-    std::ofstream("k1.dat") << "12\r\n11\r\n";
-    game.MoveTo(BackX, BackY);
-    game.Click();
+    ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, BackX, BackY, ScreenMainMenu));
+    std::ofstream("k1.dat", std::ios::binary | std::ios::trunc) << "12\r\n11\r\n";
     ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, Box1X, Box1Y, ScreenBox1Start));
     EXPECT_EQ(OverviewTileState(11), TileSolved);
     EXPECT_EQ(OverviewTileState(12), TileOpen);
+}
+
+TEST(LevelOverviewTest, AnEmptyLevelFileIsABrokenTileThatStaysShutAndIsToldOnce) {
+    GameDriver game;
+    std::ofstream("levels/k1/level1.ini", std::ios::binary | std::ios::trunc);
+    const std::string message = ClickForMessage(game, Box1X, Box1Y);
+    ASSERT_EQ(g_screenState, ScreenBox1Start);
+    EXPECT_NE(message.find("level1.ini: файл пуст, в нём нет ни одного числа."), std::string::npos) << message;
+    EXPECT_EQ(message.find("level1.ini"), message.rfind("level1.ini")) << message;
+    EXPECT_FALSE(OverviewHasPicture(1));
+    EXPECT_TRUE(OverviewHasPicture(2));
+    // Open by the player's progress, but there is nothing to play: a click does nothing.
+    EXPECT_EQ(OverviewTileState(1), TileOpen);
+    const std::vector<OverviewTile> tiles = OverviewTiles();
+    const OverviewTile* tile = FindTile(tiles, 1);
+    ASSERT_NE(tile, nullptr);
+    EXPECT_EQ(OverviewHitTest(tile->x + tile->w / 2, tile->y + tile->h / 2).hot, HotNone);
+    EXPECT_EQ(ClickForMessage(game, tile->x + tile->w / 2, tile->y + tile->h / 2), "");
+    EXPECT_EQ(g_screenState, ScreenBox1Start);
 }
 
 TEST(LevelOverviewTest, TheFreeConstructionLevelOpensOnceItsPredecessorIsSolved) {

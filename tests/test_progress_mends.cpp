@@ -92,8 +92,18 @@ TEST(ProgressMends, AnUnwritableSaveFolderIsReportedWithTheSystemsReason) {
     ASSERT_EQ(EnterBox(game, 1, false), "");
     fs::remove_all("save/k1");
     WriteAll("save/k1", "a file where the folder should be");
+    fs::create_directory("k1.dat");   // and a folder where the position file should be
     const std::string message = ClickForMessage(game, BackX, ButtonY);
-    EXPECT_NE(message.find("sk_1.dat"), std::string::npos) << message;
+    EXPECT_EQ(g_screenState, ScreenMainMenu);
+    // Both writes are tried and each is told once, with the system's reason.
+    auto count = [&](const std::string& part) {
+        int n = 0;
+        for (size_t p = message.find(part); p != std::string::npos; p = message.find(part, p + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("sk_1.dat"), 1) << message;
+    EXPECT_EQ(count("k1.dat:"), 1) << message;
+    EXPECT_NE(message.find("Is a directory"), std::string::npos) << message;
     EXPECT_NE(message.find("Not a directory"), std::string::npos) << message;
     EXPECT_EQ(message.find("may be missing"), std::string::npos) << message;
     EXPECT_EQ(CountStartingWith(".", "k1.dat.tmp"), 0);

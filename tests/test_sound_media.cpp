@@ -152,8 +152,9 @@ TEST_F(SoundMedia, MissingFileIsReportedAndTheGameGoesOn) {
     StopMediaChannel(2);
     g_screenState = saved;
     const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("Sound File: ./music/music_01.mp3 not found."), std::string::npos) << err;
-    EXPECT_NE(err.find("Sound File: ./sound/Start_menu.mp3 not found."), std::string::npos) << err;
+    EXPECT_NE(err.find("нет звукового файла «./music/music_01.mp3»; игра пойдёт без этого звука."), std::string::npos)
+        << err;
+    EXPECT_NE(err.find("нет звукового файла «./sound/Start_menu.mp3»"), std::string::npos) << err;
     EXPECT_FALSE(g_mediaChannels[1].graph);
     EXPECT_FALSE(g_mediaChannels[2].graph);
 }

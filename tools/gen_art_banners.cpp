@@ -1,7 +1,10 @@
 // The start screen's two banners: a rounded toy plank carrying big, many-coloured letters.
-// The lit look is the same plank, brighter, with a golden glow and twinkles.
+// The lit look is the same plank, brighter, with a golden glow and twinkles. The words come from
+// the catalogues, so a longer translation is set smaller until it fits the plate's face.
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 #include "gen_art_parts.h"
 
@@ -15,9 +18,46 @@ const RGBA kLetterColours[6] = {Hex(0xE53935), Hex(0xFB8C00), Hex(0x43A047), Hex
 struct Plank {
     float x0, y0, x1, y1;
     RGBA frame;
-    const char* text;
-    int fontSize;
+    std::string text;
+    int fontSize;   // the design size, for the Russian words
 };
+
+// Below this share of the design size the words would no longer read as the banner's.
+constexpr float kSmallestShare = 0.6f;
+
+Lettering PlankLettering(const Plank& p, int size, bool lit) {
+    Lettering l;
+    l.text = p.text;
+    l.fontFile = kBoldFont;
+    l.size = size;
+    l.outline = std::max(3, size / 22);
+    l.outlineColour = Hex(0x2B2356);
+    l.colours = kLetterColours;
+    l.colourCount = 6;
+    l.highlight = lit ? 0.45f : 0.3f;
+    return l;
+}
+
+}  // namespace
+
+int BannerTextWidth(float plateWidth, float plateHeight) {
+    // The face inside the frame, less half the rounded end on each side, where letters would
+    // run into the curve.
+    const float r = plateHeight * 0.5f;
+    const float border = std::max(10.0f, r * 0.16f);
+    return static_cast<int>(plateWidth - 2 * (border + r * 0.5f));
+}
+
+int FitBannerSize(const std::string& text, int designSize, int room) {
+    Plank probe{0, 0, 0, 0, {}, text, designSize};
+    const int smallest = static_cast<int>(std::ceil(designSize * kSmallestShare));
+    for (int size = designSize; size >= smallest; --size)
+        if (LetteringWidth(PlankLettering(probe, size, false)) <= room) return size;
+    throw std::runtime_error("the banner text \"" + text + "\" does not fit its plate (" + std::to_string(room) +
+                             " pixels) even at " + std::to_string(smallest) + " pixels: shorten the translation");
+}
+
+namespace {
 
 void PlankBody(const View& v, const Plank& p, bool lit) {
     float r = (p.y1 - p.y0) * 0.5f;
@@ -39,15 +79,8 @@ void PlankBody(const View& v, const Plank& p, bool lit) {
     v.Fill(p.x0, p.y0, p.x1, p.y0 + border,
            [=](float x, float y) { return SdBox(x, y, p.x0 + r * 0.6f, p.y0 + 3, p.x1 - r * 0.6f, p.y0 + border * 0.55f, 3); },
            RGBA{1, 1, 1, lit ? 0.45f : 0.3f});
-    Lettering l;
-    l.text = p.text;
-    l.fontFile = kBoldFont;
-    l.size = p.fontSize;
-    l.outline = std::max(3, p.fontSize / 22);
-    l.outlineColour = Hex(0x2B2356);
-    l.colours = kLetterColours;
-    l.colourCount = 6;
-    l.highlight = lit ? 0.45f : 0.3f;
+    const int size = FitBannerSize(p.text, p.fontSize, BannerTextWidth(p.x1 - p.x0, p.y1 - p.y0));
+    const Lettering l = PlankLettering(p, size, lit);
     DrawLettering(v, (p.x0 + p.x1) * 0.5f, (p.y0 + p.y1) * 0.5f, l);
 }
 
@@ -65,12 +98,12 @@ void DrawPlank(const View& v, const Plank& p, bool lit) {
 
 }  // namespace
 
-void DrawNewGameBanner(const View& v, bool lit) {
-    DrawPlank(v, {146, 170, 866, 268, Hex(0xFF7A2F), "Новая игра", 76}, lit);
+void DrawNewGameBanner(const View& v, bool lit, const std::string& text) {
+    DrawPlank(v, {146, 170, 866, 268, Hex(0xFF7A2F), text, 76}, lit);
 }
 
-void DrawContinueBanner(const View& v, bool lit) {
-    DrawPlank(v, {70, 462, 1100, 640, Hex(0x3DA144), "Продолжить игру", 104}, lit);
+void DrawContinueBanner(const View& v, bool lit, const std::string& text) {
+    DrawPlank(v, {70, 462, 1100, 640, Hex(0x3DA144), text, 104}, lit);
 }
 
 }  // namespace gen

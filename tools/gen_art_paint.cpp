@@ -196,6 +196,16 @@ void EnsureTtf() {
 
 }  // namespace
 
+int LetteringWidth(const Lettering& l) {
+    EnsureTtf();
+    TTF_Font* font = TTF_OpenFont(l.fontFile.c_str(), l.size);
+    if (!font) throw std::runtime_error("cannot open font " + l.fontFile);
+    int w = 0, h = 0;
+    TTF_SizeUTF8(font, l.text.c_str(), &w, &h);
+    TTF_CloseFont(font);
+    return w + 2 * l.outline;
+}
+
 int DrawLettering(const View& v, float cx, float cy, const Lettering& l) {
     EnsureTtf();
     TTF_Font* font = TTF_OpenFont(l.fontFile.c_str(), l.size);

@@ -56,6 +56,8 @@ struct Lettering {
 };
 // Returns the drawn width in pixels; throws std::runtime_error when the font is unusable.
 int DrawLettering(const View& v, float cx, float cy, const Lettering& l);
+// The width DrawLettering takes for l, outline included, without drawing.
+int LetteringWidth(const Lettering& l);
 
 extern const char* const kBoldFont;
 

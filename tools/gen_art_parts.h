@@ -12,8 +12,13 @@ void DrawMenuBackground(const View& v);
 // The two boxes of the main menu; `lit` adds the glow and opens the lid.
 void DrawBox1Art(const View& v, bool lit);
 void DrawBox2Art(const View& v, bool lit);
-// The new-game and continue banners.
-void DrawNewGameBanner(const View& v, bool lit);
-void DrawContinueBanner(const View& v, bool lit);
+// The new-game and continue banners, carrying `text` in the sheet's language.
+void DrawNewGameBanner(const View& v, bool lit, const std::string& text);
+void DrawContinueBanner(const View& v, bool lit, const std::string& text);
+// The room the words have on a plate of that size, in pixels.
+int BannerTextWidth(float plateWidth, float plateHeight);
+// The biggest font size up to designSize at which `text` fits `room` pixels; throws
+// std::runtime_error naming the text when even the smallest size allowed does not fit.
+int FitBannerSize(const std::string& text, int designSize, int room);
 
 }  // namespace gen

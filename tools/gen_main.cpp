@@ -1,6 +1,7 @@
-// stroylik_gen --content DIR --out DIR [--icons DIR --app-id ID] [--sheets DIR] [--docs DIR]:
-// writes the whole game folder; with --icons also the desktop icons, with --sheets the level
-// contact sheets, with --docs the level tables there.
+// stroylik_gen --content DIR --out DIR [--linguas FILE] [--icons DIR --app-id ID] [--sheets DIR]
+// [--docs DIR]: writes the whole game folder; with --linguas the banners of every language it
+// lists, from the catalogues already compiled into the folder's locale/; with --icons also the
+// desktop icons, with --sheets the level contact sheets, with --docs the level tables there.
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -10,10 +11,11 @@
 #include "generators.h"
 
 int main(int argc, char** argv) {
-    std::string content = "content", out = "game", icons, appId = "stroylik", sheets, docs;
+    std::string content = "content", out = "game", linguas, icons, appId = "stroylik", sheets, docs;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--content")) content = argv[i + 1];
         else if (!std::strcmp(argv[i], "--out")) out = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--linguas")) linguas = argv[i + 1];
         else if (!std::strcmp(argv[i], "--icons")) icons = argv[i + 1];
         else if (!std::strcmp(argv[i], "--app-id")) appId = argv[i + 1];
         else if (!std::strcmp(argv[i], "--sheets")) sheets = argv[i + 1];
@@ -31,7 +33,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "stroylik_gen: cannot write the main sheet\n");
             return 1;
         }
-        gen::WriteMenuSheet(out);
+        gen::WriteMenuSheets(out, gen::ReadBannerTexts(linguas, out + "/locale"));
         gen::WriteBox1Sheet(out);
         const auto box1 = gen::WriteBox1Levels(content, out);
         gen::WriteBox2Art(out);

@@ -1,5 +1,6 @@
 // The pointer, the pen, the picture list, and the shell's pictures on the main sheet:
 // the round buttons of the top-right corner, the title strip and the star.
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -9,6 +10,7 @@
 #include "gen_art_parts.h"
 #include "generators.h"
 #include "menus/sound_button.h"
+#include "render/hint_art.h"
 
 namespace gen {
 
@@ -114,6 +116,64 @@ void DrawButtons(Canvas& sheet) {
     View restart = Place(sheet, 1491, 980, 1065, 0, 44, 44);
     RoundButton(restart, 1086, 21, 19, {blue, false});
     CircleArrow(restart, 1086, 22);
+}
+
+// ---- The "show me" button and the ghost hand ---------------------------------------------------
+
+// A light bulb: glass, neck and screw base; rays round it when lit.
+void LampGlyph(const View& v, float cx, float cy, bool lit) {
+    auto glass = [=](float x, float y) {
+        const float bulb = SdCircle(x, y, cx, cy - 3.5f, 7.5f);
+        const float neck = SdBox(x, y, cx - 3.8f, cy - 1, cx + 3.8f, cy + 6, 1.0f);
+        return std::min(bulb, neck);
+    };
+    v.Fill(cx - 12, cy - 14, cx + 12, cy + 8, glass, lit ? Hex(0xFFF59D) : kGlyph);
+    for (float y : {cy + 7.6f, cy + 10.4f})
+        v.Fill(cx - 6, y - 2, cx + 6, y + 2, [=](float x, float py) { return SdSegment(x, py, cx - 3.2f, y, cx + 3.2f, y, 1.1f); },
+               kGlyph);
+    // A glint on the glass.
+    v.Fill(cx - 8, cy - 10, cx, cy - 2, [=](float x, float y) { return SdSegment(x, y, cx - 4, cy - 5, cx - 2.2f, cy - 7.6f, 1.0f); },
+           Hex(0xFFB300, 0.8f));
+    if (!lit) return;
+    for (int i = 0; i < 5; ++i) {
+        const float a = Pi * (1.0f + 0.25f * i);
+        const float x0 = cx + 10.5f * std::cos(a), y0 = cy - 3.5f + 10.5f * std::sin(a);
+        const float x1 = cx + 14.0f * std::cos(a), y1 = cy - 3.5f + 14.0f * std::sin(a);
+        v.Fill(cx - 18, cy - 20, cx + 18, cy + 8, [=](float x, float y) { return SdSegment(x, y, x0, y0, x1, y1, 1.0f); }, kGlyph);
+    }
+}
+
+void DrawHintButtonArt(Canvas& sheet) {
+    const RGBA amber = Hex(0xF39C12);
+    const float cx = HintButtonX + 22.0f, cy = HintButtonY + 21.0f;
+    for (bool lit : {false, true}) {
+        View v = Place(sheet, HintSheetLeft(lit), HintSheetY, HintButtonX, HintButtonY, HintButtonSize, HintButtonSize);
+        RoundButton(v, cx, cy, 19, {amber, lit});
+        LampGlyph(v, cx, cy + 1, lit);
+    }
+}
+
+// A pointing hand, its index finger up with the tip at (HandTipX, HandTipY); light with a
+// dark outline like the pointer, so it reads over any figure.
+void DrawHand(Canvas& sheet) {
+    View v = Place(sheet, HandSheetX, HandSheetY, 0, 0, HandSize, HandSize);
+    const float tx = HandTipX, ty = HandTipY;
+    auto hand = [=](float x, float y) {
+        const float finger = SdSegment(x, y, tx, ty + 4.5f, tx + 2, ty + 22, 4.3f);
+        const float palm = SdBox(x, y, tx - 3, ty + 17, tx + 22, ty + 38, 7);
+        const float thumb = SdSegment(x, y, tx - 4, ty + 26, tx - 9, ty + 19, 3.8f);
+        return std::min(finger, std::min(palm, thumb));
+    };
+    v.Shadow(0, 0, 48, 48, hand, 2.0f, 2.5f, 2.0f, 0.35f);
+    v.Fill(0, 0, 48, 48, [=](float x, float y) { return hand(x, y) - 1.3f; }, Hex(0x1B1640));
+    v.Fill(0, 0, 48, 48, [=](float x, float y) { return hand(x, y) + 0.4f; },
+           VerticalPaint(ty, Hex(0xFFFFFF), ty + 40, Hex(0xFFE0B2)));
+    // The folded fingers' knuckles.
+    for (int i = 0; i < 3; ++i) {
+        const float kx = tx + 7.5f + 5.2f * i;
+        v.Fill(kx - 4, ty + 15, kx + 4, ty + 30,
+               [=](float x, float y) { return SdSegment(x, y, kx, ty + 19, kx, ty + 26, 0.7f); }, Hex(0x1B1640, 0.55f));
+    }
 }
 
 // ---- The speaker button of the main menu -------------------------------------------------------
@@ -240,6 +300,8 @@ void WriteSurfacesIni(const std::string& out) {
 
 void DrawMainSheetShell(Canvas& sheet) {
     DrawButtons(sheet);
+    DrawHintButtonArt(sheet);
+    DrawHand(sheet);
     DrawSoundButtons(sheet);
     DrawTitleStrip(sheet);
     DrawStar(sheet);

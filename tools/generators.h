@@ -16,8 +16,19 @@ void WriteSurfacesIni(const std::string& out);
 void DrawMainSheetShell(Canvas& sheet);
 // Main sheet: the menu background and the lit box looks.
 void DrawMainSheetMenus(Canvas& sheet);
-// Menu sheet (entry 5).
-void WriteMenuSheet(const std::string& out);
+// The start screens' banner words of one language.
+struct BannerTexts {
+    std::string language;      // "ru", "en", ...
+    bool original = false;     // the source language: its sheet is the catalogue's own file
+    std::string newGame, continueGame;
+};
+// Russian, then every language po/LINGUAS (the file `linguas`) names, translated by the compiled
+// catalogues in localeDir. Throws std::runtime_error naming the file when a catalogue is
+// missing or damaged. Without a list, Russian alone.
+std::vector<BannerTexts> ReadBannerTexts(const std::string& linguas, const std::string& localeDir);
+// Menu sheet (entry 5) with the source language's banners, and for every other language a copy
+// with its own at textures/lang/<code>/menu.png.
+void WriteMenuSheets(const std::string& out, const std::vector<BannerTexts>& languages);
 // Box 1 figure sheet (entry 3) and levels from content/k1.
 void WriteBox1Sheet(const std::string& out);
 std::vector<ReportedLevel> WriteBox1Levels(const std::string& content, const std::string& out);

@@ -19,6 +19,7 @@
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "core/game_state.h"
+#include "core/hint.h"
 #include "core/options.h"
 #include "platform/clock.h"
 #include "platform/device.h"
@@ -174,8 +175,8 @@ int LargestLevel(void (*load)()) {
     return best;
 }
 
-// Enters a box on its largest level and picks up the first figure of its palette.
-void EnterBoxHolding(int32_t screen, const char* prefix, void (*load)(), bool (*firstFigure)(int&, int&)) {
+// Enters a box on its largest level.
+void EnterBox(int32_t screen, const char* prefix, void (*load)()) {
     g_screenState = screen;
     g_levelPathPrefix = prefix;
     g_currentLevel = LargestLevel(load);
@@ -183,6 +184,12 @@ void EnterBoxHolding(int32_t screen, const char* prefix, void (*load)(), bool (*
     g_levelDone = 0;
     load();
     Pass();
+    MoveTo(600, 400);
+}
+
+// Enters a box on its largest level and picks up the first figure of its palette.
+void EnterBoxHolding(int32_t screen, const char* prefix, void (*load)(), bool (*firstFigure)(int&, int&)) {
+    EnterBox(screen, prefix, load);
     int x = 0, y = 0;
     if (!firstFigure(x, y)) return;
     MoveTo(x & ~1, y & ~1);
@@ -203,6 +210,38 @@ void BM_Box2Drag(benchmark::State& state) {
     if (g_drag.figure == 0) state.SkipWithError("no figure picked up");
     MeasureScreen(state, Sway);
     Button(false);
+}
+
+// The same largest level with nothing shown over it, and with the hint's third step (the
+// glow, the ghost at its place and the hand carrying a copy), for a before/after in one run.
+void BM_Box1Still(benchmark::State& state) {
+    EnterBox(ScreenBox1, "./levels/k1/level", loadlevels);
+    MeasureScreen(state, Sway);
+}
+
+void ShowHintStepThree(benchmark::State& state) {
+    for (int i = 0; i < MaxHintStep; ++i) {
+        AskForHint();
+        Pass();
+    }
+    if (g_hint.step != MaxHintStep) state.SkipWithError("no hint shown");
+}
+
+void BM_Box1Hint(benchmark::State& state) {
+    EnterBox(ScreenBox1, "./levels/k1/level", loadlevels);
+    ShowHintStepThree(state);
+    MeasureScreen(state, Sway);
+}
+
+void BM_Box2Still(benchmark::State& state) {
+    EnterBox(ScreenBox2, "./levels/k2/level", loadlevels2);
+    MeasureScreen(state, Sway);
+}
+
+void BM_Box2Hint(benchmark::State& state) {
+    EnterBox(ScreenBox2, "./levels/k2/level", loadlevels2);
+    ShowHintStepThree(state);
+    MeasureScreen(state, Sway);
 }
 
 bool StartGame(int resolutionIndex) {
@@ -251,6 +290,10 @@ int main(int argc, char** argv) {
     add("StartScreen", BM_StartScreen, FramesPerScreen);
     add("Box1LargestDrag", BM_Box1Drag, FramesPerScreen);
     add("Box2LargestDrag", BM_Box2Drag, FramesPerScreen);
+    add("Box1LargestStill", BM_Box1Still, FramesPerScreen);
+    add("Box1LargestHint3", BM_Box1Hint, FramesPerScreen);
+    add("Box2LargestStill", BM_Box2Still, FramesPerScreen);
+    add("Box2LargestHint3", BM_Box2Hint, FramesPerScreen);
     int n = int(rest.size());
     benchmark::Initialize(&n, rest.data());
     benchmark::RunSpecifiedBenchmarks();

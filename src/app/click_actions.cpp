@@ -8,6 +8,7 @@
 #include "app/overview_actions.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/hint.h"
 #include "core/paths.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
@@ -172,6 +173,10 @@ int RunClickAction() {
         LeaveBoxScreen();
         return 16;
     }
+    if (hot == HotHint && (screen == ScreenBox1 || screen == ScreenBox2)) {   // 20
+        AskForHint();
+        return 20;
+    }
     return RunOverviewClick(hot, screen);   // 17 to 19
 }
 
@@ -182,13 +187,18 @@ bool LeaveBoxScreen() {
     stopstars_2();
     g_screenState = ScreenMainMenu;
     PeremotkaMusic();
-    if (screen == ScreenBox2) {
-        savecurrlevel2();
-        SaveK2();
-    } else {
-        savecurrlevel();
-        SaveK1();
+    // Both files are tried: a position that cannot be written must not cost the board, and
+    // each failure is told once, together.
+    std::string problems;
+    const bool box2 = screen == ScreenBox2;
+    for (void (*save)() : {box2 ? savecurrlevel2 : savecurrlevel, box2 ? SaveK2 : SaveK1}) {
+        try {
+            save();
+        } catch (const GameFileError& e) {
+            problems += (problems.empty() ? "" : "\n") + std::string(e.what());
+        }
     }
+    if (!problems.empty()) throw GameFileError(problems);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "core/error_log.h"
 #include "core/game_error.h"
 #include "core/options.h"
+#include "core/player_message.h"
 #include "core/settings.h"
 #include "core/settings_store.h"
 #include "app/settings_dialog.h"
@@ -21,6 +22,7 @@
 #include "render/static_layer.h"
 #include "render/texture_catalog.h"
 #include "sound/sound.h"
+#include "sound/sound_check.h"
 
 TForm1* Form1 = nullptr;
 
@@ -80,15 +82,17 @@ void TForm1::Button1Click() {
     // The graphics system is the window's GL context: it exists once the window does.
     if (!g_d3d) g_d3d = &window;
     if (!g_d3d) {
-        ShowMessage("DirectX9 not installed", "info");
+        ShowMessage("DirectX9 not installed", GameName());
         Close();
         WriteErrorLog(0, "Error = Direct3DCreate9(D3D_SDK_VERSION)");
         return;
     }
     g_resolutionIndex = ComboBox1.itemIndex;
     std::string settingsError;
-    if (!RememberResolution(g_options, g_resolutionIndex, settingsError)) ShowMessage(settingsError, "Стройлик");
+    if (!RememberResolution(g_options, g_resolutionIndex, settingsError)) ShowMessage(settingsError, GameName());
     g_vsync = g_options.vsync;
+    // Before the menu music is loaded, so each bad file is told here and nowhere later.
+    ReportSoundFiles();
     plat::HRESULT hr = plat::S_OK;
     try {
         hr = InitD3D();
@@ -96,14 +100,14 @@ void TForm1::Button1Click() {
         // A bad intro model is reported once the device and the pictures are made: it costs
         // the intro, not the game, so the start goes on. Without the graphics objects it cannot.
         if (!g_device || !g_sprite || !g_fontNormal || !g_fontSmall || !g_fontLarge || !g_maskTexture) throw;
-        ShowMessage(e.what(), "Стройлик");
+        ShowMessage(e.what(), GameName());
     }
     if (plat::Failed(hr)) WriteErrorLog(hr, "InitD3D");
     setstate();
     try {
         InitSound();
     } catch (const std::exception& e) {
-        ShowMessage(e.what(), "Стройлик");
+        ShowMessage(e.what(), GameName());
         return;
     }
     g_cursorX = 640;
@@ -138,7 +142,7 @@ void TForm1::CloseRequested() {
             LeaveBoxScreen();
         } catch (const std::exception& e) {
             // The window still closes: keeping a child in a game it asked to leave helps nobody.
-            ShowMessage(e.what(), "Стройлик");
+            ShowMessage(e.what(), GameName());
         }
     }
     Close();

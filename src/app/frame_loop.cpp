@@ -7,6 +7,7 @@
 #include "core/options.h"
 #include "app/form.h"
 #include "core/game_state.h"
+#include "core/hint.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "input/input.h"
@@ -71,7 +72,7 @@ void DrawFrameContents() {
     else if (g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start) DrawViborStart();
 
     plat::SetRect(g_rect, 5, 1013, 100, 1024);
-    if (g_fontSmall) g_fontSmall->DrawText(g_sprite.get(), "Ver. 1.1", g_rect, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+    if (g_fontSmall) g_fontSmall->DrawText(g_sprite.get(), "Ver. " STROYLIK_VERSION, g_rect, plat::DT_LEFT_TOP, 0xFFFFFFFF);
 
     plat::SetRect(g_rect, 0, 0, 32, 32);
     g_spritePos = plat::Vec3{static_cast<float>(g_cursorX), static_cast<float>(g_cursorY), 0.0f};
@@ -116,6 +117,7 @@ int FrameLogic() {
     }
     const bool left = mouse.buttons[0] == 0x80;
     const bool right = mouse.buttons[1] == 0x80;
+    if (left || right || mouse.lX != 0 || mouse.lY != 0) NoteHintInput();
 
     if (!left) {
         g_clickLatch = 101;
@@ -141,8 +143,11 @@ int FrameLogic() {
     double pointerX = 0, pointerY = 0;
     if (!g_options.relativeMouse && plat::Succeeded(hr) && Form1->FMouseDevice->Pointer(pointerX, pointerY)) {
         // The cursor is where the pointer is, in the virtual screen the picture shows.
-        g_cursorX = CursorFromPointer(pointerX, g_scaleX, CursorMaxX);
-        g_cursorY = CursorFromPointer(pointerY, g_scaleY, CursorMaxY);
+        const int32_t x = CursorFromPointer(pointerX, g_scaleX, CursorMaxX);
+        const int32_t y = CursorFromPointer(pointerY, g_scaleY, CursorMaxY);
+        if (x != g_cursorX || y != g_cursorY) NoteHintInput();
+        g_cursorX = x;
+        g_cursorY = y;
         return 0;
     }
     // In 64 bits: twice a large report must clamp, not wrap round.

@@ -1,6 +1,5 @@
 // Process start: options, the window as the settings dialog, then the idle loop until the
 // window is closed.
-#include <cstdio>
 #include <exception>
 #include <string>
 
@@ -9,7 +8,9 @@
 #include "app/frame_loop.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/options.h"
+#include "core/player_message.h"
 #include "core/settings.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
@@ -25,7 +26,7 @@ constexpr int kSuspendedWaitMs = 10;   // no frames while suspended or lost: let
 // An error of a game file ends only the pass it happened in.
 void ShowPassError(const std::string& text) {
     AbortFrame();
-    if (Form1) Form1->ShowMessage(text, "Стройлик");
+    if (Form1) Form1->ShowMessage(text, GameName());
 }
 
 int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
@@ -36,12 +37,12 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
     windowOptions.relativeMouse = g_options.relativeMouse;
     if (!Form1->window.Create(windowOptions, 418, 179, "Стройлик (Настройка)", error)) {
         // Nothing can be drawn: the player is told why, and "Debug.txt" keeps it.
-        plat::ShowMessage(error, "Стройлик", g_options.headless);
+        plat::ShowMessage(error, GameName(), g_options.headless);
         try {
             WriteErrorLog(static_cast<int32_t>(0x88760028u), error);   // "Support is currently not available."
         } catch (const FatalErrorExit&) {
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "stroylik: %s\n", e.what());
+            TellPlayer(e.what());
         }
         return 1;
     }
@@ -49,10 +50,10 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
         Form1->FormCreate();
     } catch (const std::exception& e) {
         // Without the picture list nothing can be drawn: say which file and stop.
-        Form1->ShowMessage(std::string(e.what()) + "\nThe game cannot start without it.", "Стройлик");
+        Form1->ShowMessage(std::string(e.what()) + "\n" + Tr("Без него игра не может начаться."), GameName());
         return 1;
     }
-    if (!settingsMessage.empty()) Form1->ShowMessage(settingsMessage, "Стройлик");
+    if (!settingsMessage.empty()) Form1->ShowMessage(settingsMessage, GameName());
     Form1->window.SetDialogEventSink([](const plat::Window::DialogEvent& e) { HandleDialogEvent(*Form1, e); });
     Form1->window.SetVsync(g_options.vsync);
     Form1->ComboBox1.itemIndex = PreselectedResolution(g_options);
@@ -86,7 +87,7 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
         else if (done || Form1->FRunning == 0) Form1->window.WaitEvents(kSuspendedWaitMs);
     }
     if (script.failed()) {
-        std::fprintf(stderr, "stroylik: %s\n", script.message().c_str());
+        TellPlayer(script.message());
         return script.exitCode();
     }
     return 0;
@@ -96,9 +97,12 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
 
 int main(int argc, char** argv) {
     plat::KeepLargeBlocksReturnable();
+    SetUpPlayerMessages();
     std::string error;
     if (!ParseOptions(argc, argv, g_options, error)) {
-        std::fprintf(stderr, "stroylik: %s\n\n%s", error.c_str(), UsageText().c_str());
+        // One line says what is wrong; the whole usage would bury it.
+        TellPlayer(error);
+        TellPlayer(Tr("Все параметры: stroylik --help."));
         return 2;
     }
     if (g_options.help) {
@@ -106,8 +110,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!SetUpFolders(g_options, error)) {
-        std::fprintf(stderr, "stroylik: %s\n", error.c_str());
-        if (!g_options.headless) plat::ShowMessage("Стройлик cannot start: " + error, "Стройлик", false);
+        TellPlayer(error);
+        if (!g_options.headless) plat::ShowMessage(TrFormat("Игра не может начаться: {reason}", {{"reason", error}}), GameName(), false);
         return 1;
     }
     std::string settingsMessage;
@@ -115,7 +119,7 @@ int main(int argc, char** argv) {
     plat::SetFixedStep(g_options.fixedStepMs);
     ScriptDriver script;
     if (!g_options.script.empty() && !script.Load(g_options.script, error)) {
-        std::fprintf(stderr, "stroylik: %s\n", error.c_str());
+        TellPlayer(error);
         return 2;
     }
 
@@ -129,7 +133,7 @@ int main(int argc, char** argv) {
         }
     } catch (const FatalErrorExit& fatal) {
         // The window is already destroyed; "Debug.txt" holds the line.
-        std::fprintf(stderr, "stroylik: fatal error: %s\n", fatal.line.c_str());
+        TellPlayer(TrFormat("игра остановлена из-за ошибки: {line}", {{"line", fatal.line}}));
         code = 1;
     }
     delete Form1;

@@ -13,25 +13,6 @@ namespace {
 
 const char* LevelPrefix(int box) { return box == 1 ? "./levels/k1/level" : "./levels/k2/level"; }
 
-// The highest solved level from the box's position file, read by the box's own reader; the
-// shared level numbers are left as they were.
-int32_t ReadSolved(int box) {
-    const int32_t current = g_currentLevel, completed = g_maxCompletedLevel;
-    int32_t solved = 0;
-    try {
-        if (box == 1) loadcurrlevel();
-        else loadcurrlevel2();
-        solved = g_maxCompletedLevel;
-    } catch (...) {
-        g_currentLevel = current;
-        g_maxCompletedLevel = completed;
-        throw;
-    }
-    g_currentLevel = current;
-    g_maxCompletedLevel = completed;
-    return solved;
-}
-
 int OpenTileLevel(int box) {
     const int32_t level = g_overviewHotLevel;
     if (level < 1 || OverviewBox() != box || OverviewTileState(level) == TileLocked) return 0;
@@ -54,16 +35,12 @@ int OpenTileLevel(int box) {
 
 void EnterLevelOverview(int box) {
     int32_t solved = 0;
-    // Continue reports a position file it cannot read; the overview only shows progress, so
-    // it then counts nothing as solved rather than stopping the player on the way in.
-    if (g_saveExists != 0) {
-        try {
-            solved = ReadSolved(box);
-        } catch (const GameFileError&) {
-            solved = 0;
-        }
-    }
+    std::string message;
+    // Without a level-1 save nothing counts as solved, whatever the position file says.
+    if (g_saveExists != 0) message = box == 1 ? SolvedBox1(solved) : SolvedBox2(solved);
     OpenLevelOverview(box, solved);
+    // The start screen is open; the message ends only this pass.
+    if (!message.empty()) throw GameFileError(message);
 }
 
 int RunOverviewClick(int32_t hot, int32_t screen) {

@@ -3,7 +3,10 @@
 #include "app/script.h"
 #include "app/settings_dialog.h"
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -19,16 +22,42 @@
 
 namespace {
 
+// What a word after the command may be. Every word is checked when the script is read, so
+// a typing slip stops the run before its first frame rather than after minutes of play.
+enum class Word {
+    Count,       // a whole number from 0
+    Coordinate,  // a whole number (a point may lie off the screen)
+    Key,         // a key name the keyboard knows
+    Button,      // left or right
+    DownUp,      // down or up
+    Focus,       // lost or gained
+    Device,      // lost or reset
+    Any,         // a file or a state name: anything
+};
+constexpr int kMaxWords = 3;
+
 struct CommandShape {
     const char* name;
-    int minWords;   // including the command itself
-    int maxWords;   // -1: any
+    int words;                   // after the command
+    Word kinds[kMaxWords];
+    bool rest;                   // more words may follow: the value to compare
 };
 constexpr CommandShape kCommands[] = {
-    {"frames", 2, 2}, {"move", 3, 3},      {"down", 2, 2},     {"up", 2, 2},
-    {"click", 1, 1},  {"key", 3, 3},       {"focus", 2, 2},    {"minimize", 1, 1},
-    {"restore", 1, 1}, {"device", 2, 2},   {"screenshot", 2, 2}, {"dump", 2, 2},
-    {"expect", 3, -1}, {"close", 1, 1}, {"await", 4, -1},
+    {"frames", 1, {Word::Count}, false},
+    {"move", 2, {Word::Coordinate, Word::Coordinate}, false},
+    {"down", 1, {Word::Button}, false},
+    {"up", 1, {Word::Button}, false},
+    {"click", 0, {}, false},
+    {"key", 2, {Word::Key, Word::DownUp}, false},
+    {"focus", 1, {Word::Focus}, false},
+    {"minimize", 0, {}, false},
+    {"restore", 0, {}, false},
+    {"device", 1, {Word::Device}, false},
+    {"screenshot", 1, {Word::Any}, false},
+    {"dump", 1, {Word::Any}, false},
+    {"expect", 2, {Word::Any, Word::Any}, true},
+    {"close", 0, {}, false},
+    {"await", 3, {Word::Count, Word::Any, Word::Any}, true},
 };
 
 bool ParseNumber(const std::string& text, long long& out) {
@@ -50,12 +79,38 @@ bool SameValue(const std::string& actual, const std::string& expected) {
 
 int ButtonIndex(const std::string& word) { return word == "left" ? 0 : word == "right" ? 1 : -1; }
 
+// Empty when the word fits its kind, otherwise what was wanted in its place.
+std::string CheckWord(Word kind, const std::string& word) {
+    long long n = 0;
+    switch (kind) {
+    case Word::Count:
+        return ParseNumber(word, n) && n >= 0 && n <= INT32_MAX ? "" : "a whole number from 0";
+    case Word::Coordinate:
+        return ParseNumber(word, n) && n >= INT32_MIN && n <= INT32_MAX ? "" : "a whole number";
+    case Word::Key:
+        return plat::KeyCodeByName(word.c_str()) ? "" : "a key name (see docs/scripts.md)";
+    case Word::Button:
+        return ButtonIndex(word) >= 0 ? "" : "left or right";
+    case Word::DownUp:
+        return word == "down" || word == "up" ? "" : "down or up";
+    case Word::Focus:
+        return word == "lost" || word == "gained" ? "" : "lost or gained";
+    case Word::Device:
+        return word == "lost" || word == "reset" ? "" : "lost or reset";
+    case Word::Any:
+        return "";
+    }
+    return "";
+}
+
 }  // namespace
 
 bool ScriptDriver::Load(const std::string& file, std::string& error) {
+    errno = 0;
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        error = "script \"" + file + "\" cannot be read";
+        const int why = errno;
+        error = "script \"" + file + "\" cannot be read: " + std::strerror(why ? why : ENOENT);
         return false;
     }
     std::stringstream text;
@@ -81,13 +136,20 @@ bool ScriptDriver::LoadText(const std::string& name, const std::string& text, st
         const CommandShape* shape = nullptr;
         for (const CommandShape& c : kCommands)
             if (cmd == c.name) shape = &c;
-        const int n = static_cast<int>(line.words.size());
+        const int n = static_cast<int>(line.words.size()) - 1;
+        const std::string at = name + ":" + std::to_string(number) + ": ";
         if (!shape) {
-            error = name + ":" + std::to_string(number) + ": unknown command \"" + cmd + "\"";
+            error = at + "unknown command \"" + cmd + "\"";
             return false;
         }
-        if (n < shape->minWords || (shape->maxWords >= 0 && n > shape->maxWords)) {
-            error = name + ":" + std::to_string(number) + ": wrong number of words for \"" + cmd + "\"";
+        if (n < shape->words || (!shape->rest && n > shape->words)) {
+            error = at + "wrong number of words for \"" + cmd + "\"";
+            return false;
+        }
+        for (int k = 0; k < shape->words; ++k) {
+            const std::string wanted = CheckWord(shape->kinds[k], line.words[k + 1]);
+            if (wanted.empty()) continue;
+            error = at + cmd + ": \"" + line.words[k + 1] + "\" is not " + wanted;
             return false;
         }
         if (cmd == "expect" || cmd == "await") {

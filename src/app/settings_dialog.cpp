@@ -7,7 +7,9 @@
 #include <memory>
 
 #include "app/form.h"
+#include "core/i18n.h"
 #include "core/options.h"
+#include "core/player_message.h"
 #include "platform/device.h"
 #include "platform/font.h"
 #include "platform/input.h"
@@ -213,7 +215,9 @@ bool EnsureGraphics(TForm1& form) {
         if (!g_dialog.white) hr = plat::E_FAIL;
     }
     if (plat::Failed(hr)) {
-        std::fprintf(stderr, "The settings dialog cannot be drawn (error 0x%08X).\n", static_cast<unsigned>(hr));
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(hr));
+        TellPlayer(TrFormat("окно настройки не удаётся нарисовать (ошибка {code}).", {{"code", code}}));
         ReleaseSettingsDialog();
         g_dialog.failed = true;
         return false;

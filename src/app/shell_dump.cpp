@@ -64,6 +64,7 @@ StateDump BuildStateDump() {
     DumpShell(dump);
     DumpBox1(dump);
     DumpBox2(dump);
+    DumpHint(dump);
     DumpSound(dump);
     DumpStars(dump);
     DumpMenus(dump);

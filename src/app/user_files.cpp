@@ -1,6 +1,7 @@
 // Start-up of the game's folders and the player's settings.
 #include "app/user_files.h"
 
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/paths.h"
 #include "core/settings.h"
@@ -22,6 +23,7 @@ bool SetUpFolders(const Options& options, std::string& error) {
         return false;
     }
     SetGameDir(gameDir);
+    SetLocaleDir(FindLocaleDir(gameDir));
     SetUserDir(options.userDir.empty() ? DefaultUserDir() : options.userDir);
     if (!options.userDir.empty()) SetSettingsFilePath(UserPath("settings.ini"));
     return true;

@@ -14,6 +14,9 @@ void loadcurrlevel();
 // Continue: the position file, or when it is missing or broken the highest level with a save
 // (level 1 without one). Returns "" or the message for the player naming the file.
 std::string ContinueBox1();
+// The start screen's solved levels from the position file; a damaged file is kept aside and a
+// new one written from the saves. Returns "" or the message naming the file.
+std::string SolvedBox1(int32_t& solved);
 void savemap();
 // One step of a returning figure from (x1, y1) toward (x2, y2), stored in g_drag.x, g_drag.y.
 void makeline(int32_t x1, int32_t y1, int32_t x2, int32_t y2);

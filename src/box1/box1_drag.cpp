@@ -45,15 +45,7 @@ void TryDrop() {
     g_drag.figure = 0;
 }
 
-// The last palette cell in row order that lists the figure is its home.
-void FindHome() {
-    for (int i = 0; i < PaletteRows; ++i)
-        for (int j = 0; j < PaletteCols; ++j)
-            if (g_box1PaletteIds[i][j] == g_drag.figure) {
-                g_drag.homeX = PaletteLeft + CellSize * j;
-                g_drag.homeY = PaletteTop + CellSize * i;
-            }
-}
+void FindHome() { Box1PaletteHome(g_drag.figure, g_drag.homeX, g_drag.homeY); }
 
 // The figure is back in its palette home: the cell shows it again and the copy is counted.
 void PutFigureHome() {
@@ -126,6 +118,18 @@ void TakeFromField() {
 }
 
 }  // namespace
+
+bool Box1PaletteHome(int32_t figure, int32_t& x, int32_t& y) {
+    bool found = false;
+    for (int i = 0; i < PaletteRows; ++i)
+        for (int j = 0; j < PaletteCols; ++j)
+            if (g_box1PaletteIds[i][j] == figure) {
+                x = PaletteLeft + CellSize * j;
+                y = PaletteTop + CellSize * i;
+                found = true;
+            }
+    return found;
+}
 
 void scandragfigure() {
     if (PaletteLeft < g_cursorX && g_cursorX < PaletteRight && PaletteTop < g_cursorY && g_cursorY < PaletteBottom &&

@@ -8,6 +8,7 @@
 #include "core/paths.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
+#include "core/hint.h"
 #include "box1/box1_sample.h"
 #include "box1/box1_steps.h"
 #include "box1/box1_text.h"
@@ -134,6 +135,7 @@ void loadlevels() {
     g_drag.state = DragIdle;
     g_drag.figure = 0;
     g_box1BoardLevel = 0;
+    ResetHint();   // a hint belongs to the board it was found on
 
     const std::string path = Box1LevelFileName(g_currentLevel);
     LevelInfo* info = CurrentLevelInfo();

@@ -143,3 +143,7 @@ void loadcurrlevel() {
 }
 
 std::string ContinueBox1() { return ContinueFromPosition(loadcurrlevel, Box1ProgressFileName); }
+
+std::string SolvedBox1(int32_t& solved) {
+    return SolvedFromPosition({UserPath(kBox1PositionFile), loadcurrlevel, savecurrlevel, Box1ProgressFileName}, solved);
+}

@@ -8,6 +8,7 @@
 #include "core/tables.h"
 #include "input/input.h"
 #include "render/graphics.h"
+#include "render/hint_draw.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
@@ -94,6 +95,7 @@ void drawpalette() {
                                    g_layerColour);
             }
     }
+    Box1HintStep();
     g_dropResolved = 1;
     if (g_levelLocked == 1) return;
     Box1DragStep();
@@ -111,6 +113,7 @@ void drawlevelskorobka1() {
     g_hotButton = 0;
     ScanMousePosition();
     DrawLevelButtons(info ? info->freeBuild : 0, g_currentLevel);
+    if (Box1HintOpen()) DrawHintButton(g_hotButton == HotHint);
     DrawLevelNumber(g_currentLevel);
     DrawLevelName(LevelName(1, g_currentLevel));
     drawpalette();

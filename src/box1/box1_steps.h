@@ -10,10 +10,18 @@ void Box1DragStep();
 // A figure in the hand or in flight goes straight to its palette home, as if its flight had
 // ended, so a save records the board at rest.
 void SettleBox1Figure();
+// The last palette cell in row order that lists the figure is its home: its top-left pixel,
+// or false (x, y unchanged) when no cell lists it.
+bool Box1PaletteHome(int32_t figure, int32_t& x, int32_t& y);
 // Tries to pick up a figure under the cursor, from the palette or from the field.
 void scandragfigure();
 // Compares the field with the sample, sounds, pulses and moves on after a click.
 void scanlevelcomplete();
+
+// Whether the "show me" help can be asked for: an ordinary level being played.
+bool Box1HintOpen();
+// The "show me" help of this frame: the ladder stepped, then its pictures over the board.
+void Box1HintStep();
 
 // Draws a box 1 figure picture at (x, y).
 void DrawBox1Figure(int32_t figure, int32_t x, int32_t y, uint32_t colour);

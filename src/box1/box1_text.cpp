@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/file_texts.h"
 #include "core/game_error.h"
 
 NumberLines NumberLines::FromFile(const std::string& path) {
@@ -54,6 +55,7 @@ void NumberLines::Fail(const std::string& what) const {
 
 const std::string& NumberLines::Take(const std::string& what) {
     ++next_;
+    if (lines_.empty()) ThrowFileError(name_, 0, Tr(kEmptyFileText));
     if (next_ > static_cast<int>(lines_.size()))
         Fail("the file ends after line " + std::to_string(lines_.size()) + ", " + what + " is missing");
     return lines_[next_ - 1];

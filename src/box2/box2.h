@@ -14,4 +14,7 @@ void loadcurrlevel2();
 // Continue: the position file, or when it is missing or broken the highest level with a save
 // (level 1 without one). Returns "" or the message for the player naming the file.
 std::string ContinueBox2();
+// The start screen's solved levels from the position file; a damaged file is kept aside and a
+// new one written from the saves. Returns "" or the message naming the file.
+std::string SolvedBox2(int32_t& solved);
 void savemap2();

@@ -3,6 +3,7 @@
 #include "core/progress_files.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
+#include "core/hint.h"
 
 int32_t g_box2BoardLevel = 0;
 
@@ -10,6 +11,7 @@ void loadlevels2() {
     ClearBoard2();
     ResetPlayState2();
     g_box2BoardLevel = 0;
+    ResetHint();   // a hint belongs to the board it was found on
     const int level = g_currentLevel;
     const std::string path = LevelFileName2(level);
     // Level numbers index g_levelInfo: past the last entry there is no level to show.

@@ -150,3 +150,7 @@ void loadcurrlevel2() {
 }
 
 std::string ContinueBox2() { return ContinueFromPosition(loadcurrlevel2, SaveFileName2); }
+
+std::string SolvedBox2(int32_t& solved) {
+    return SolvedFromPosition({UserPath(kPointerFile), loadcurrlevel2, savecurrlevel2, SaveFileName2}, solved);
+}

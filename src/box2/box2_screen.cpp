@@ -5,10 +5,12 @@
 #include "box2/box2.h"
 #include "box2/box2_board.h"
 #include "box2/box2_drag.h"
+#include "box2/box2_hint.h"
 #include "box2/box2_screen.h"
 #include "core/level_names.h"
 #include "input/input.h"
 #include "render/graphics.h"
+#include "render/hint_draw.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
 #include "render/static_layer.h"
@@ -113,6 +115,7 @@ void drawpalette2() {
     if (p.hasBuild) g_fieldRect = p.build;
     if (p.hasSample) DrawLayers(g_sampleLayers, info->sampleCols, info->sampleRows, p.sample.left, p.sample.top);
     if (p.hasBuild) DrawLayers(g_buildLayers, info->buildCols, info->buildRows, p.build.left, p.build.top);
+    Box2HintStep();
     Box2DragStep();
 }
 
@@ -129,6 +132,7 @@ void drawlevelskorobka2() {
     g_hotButton = 0;
     ScanMousePosition();
     DrawLevelButtons(freeBuild, g_currentLevel);
+    if (Box2HintOpen()) DrawHintButton(g_hotButton == HotHint);
     DrawLevelNumber(g_currentLevel);
     DrawLevelName(LevelName(2, g_currentLevel));
     drawpalette2();

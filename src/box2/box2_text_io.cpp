@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/file_texts.h"
 #include "core/game_error.h"
 
 namespace {
@@ -41,6 +42,7 @@ void IntLineReader::Fail(const std::string& what) const { ThrowFileError(name_, 
 
 int32_t IntLineReader::Int() {
     ++line_;
+    if (line_ == 1 && pos_ >= end_) ThrowFileError(name_, 0, Tr(kEmptyFileText));
     if (pos_ >= end_) Fail("the file ends early");
     // Most lines of a progress file are one digit.
     if (end_ - pos_ >= 3 && pos_[0] >= '0' && pos_[0] <= '9' && pos_[1] == '\r' && pos_[2] == '\n') {

@@ -28,6 +28,7 @@ enum HotButton : int32_t {
     HotPagePrev = 10,      // the overview's page arrows
     HotPageNext = 11,
     HotSound = 12,         // the main menu's speaker button
+    HotHint = 13,          // the box screens' "show me" button
 };
 
 extern int32_t g_screenState;

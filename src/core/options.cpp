@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/i18n.h"
+
 Options g_options;
 
 namespace {
@@ -33,10 +35,19 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
     out = Options();
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        // The next option is never taken for a value: "--resolution --headless" lacks one.
+        const char* value = i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0 ? argv[i + 1] : nullptr;
         auto needValue = [&]() {
             if (value) return true;
-            error = "option " + arg + " needs a value";
+            error = TrFormat("параметру {option} нужно значение.", {{"option", arg}});
+            return false;
+        };
+        // An empty path would quietly mean the player's own folders (an unset variable in a
+        // test script must not touch real progress).
+        auto needPath = [&]() {
+            if (!needValue()) return false;
+            if (*value) return true;
+            error = TrFormat("параметру {option} нужен путь, а он пуст.", {{"option", arg}});
             return false;
         };
         long long n = 0;
@@ -56,7 +67,8 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             if (!needValue()) return false;
             out.resolutionIndex = ResolutionIndex(value);
             if (out.resolutionIndex < 0) {
-                error = "unknown resolution \"" + std::string(value) + "\" (800x600, 1024x768 or 1280x1024)";
+                error = TrFormat("неизвестное разрешение «{value}» (бывают 800x600, 1024x768 и 1280x1024).",
+                                 {{"value", value}});
                 return false;
             }
             out.resolutionGiven = true;
@@ -64,7 +76,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         } else if (arg == "--seed") {
             if (!needValue()) return false;
             if (!ParseInt(value, 0, 4294967295LL, n)) {
-                error = "--seed needs a number from 0 to 4294967295, not \"" + std::string(value) + "\"";
+                error = TrFormat("параметру --seed нужно число от 0 до 4294967295, а не «{value}».", {{"value", value}});
                 return false;
             }
             out.seedGiven = true;
@@ -73,25 +85,26 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         } else if (arg == "--fixed-step") {
             if (!needValue()) return false;
             if (!ParseInt(value, 1, 10000, n)) {
-                error = "--fixed-step needs milliseconds from 1 to 10000, not \"" + std::string(value) + "\"";
+                error = TrFormat("параметру --fixed-step нужно число миллисекунд от 1 до 10000, а не «{value}».",
+                                 {{"value", value}});
                 return false;
             }
             out.fixedStepMs = static_cast<int>(n);
             ++i;
         } else if (arg == "--script") {
-            if (!needValue()) return false;
+            if (!needPath()) return false;
             out.script = value;
             ++i;
         } else if (arg == "--audio-out") {
-            if (!needValue()) return false;
+            if (!needPath()) return false;
             out.audioOut = value;
             ++i;
         } else if (arg == "--data" || arg == "--user-dir") {
-            if (!needValue()) return false;
+            if (!needPath()) return false;
             (arg == "--data" ? out.dataDir : out.userDir) = value;
             ++i;
         } else {
-            error = "unknown option \"" + arg + "\"";
+            error = TrFormat("неизвестный параметр «{option}».", {{"option", arg}});
             return false;
         }
     }

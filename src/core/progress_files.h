@@ -20,3 +20,21 @@ void LoadProgressOrKeepAside(const std::string& save, void (*load)(), int32_t& b
 // g_maxCompletedLevel, checking both. When it fails, play goes on at the highest level whose
 // progress file exists (level 1 without one), unlocked. Returns "" or the player's message.
 std::string ContinueFromPosition(void (*readPosition)(), std::string (*progressFile)(int32_t level));
+
+// The highest level whose progress file exists (1 without one).
+int32_t LevelFromSaves(std::string (*progressFile)(int32_t level));
+
+// One box's position file and its readers and writer (they use g_currentLevel and
+// g_maxCompletedLevel).
+struct PositionFile {
+    std::string path;
+    void (*read)();
+    void (*write)();
+    std::string (*progressFile)(int32_t level);
+};
+
+// The start screen's count of solved levels, from the position file; the shared level numbers
+// are left as they were. A missing file counts nothing as solved. A file that is there but
+// cannot be read is kept aside (never overwritten), a new one is written from the saves as
+// Continue would find them, and the returned message names both; otherwise "".
+std::string SolvedFromPosition(const PositionFile& position, int32_t& solved);

@@ -24,12 +24,14 @@ std::string& PathOverride() {
 constexpr std::uintmax_t kMaxFileBytes = 64 * 1024;
 constexpr int kMinWindowSide = 320;
 constexpr int kMaxWindowSide = 16384;
+constexpr int kMaxHintSeconds = 3600;
 
 const char* const kResolutions[] = {"800x600", "1024x768", "1280x1024"};
 
 const char* const kHeader =
     "# Stroylik settings. The game writes this file; you may edit it while the game is closed.\n"
-    "# Lines are \"key = value\"; lines starting with # are comments; unknown keys are ignored.\n"
+    "# Lines are \"key = value\" (in small or capital letters); lines starting with # are comments;\n"
+    "# unknown keys are ignored.\n"
     "# A value the game cannot read falls back to its default.\n"
     "#\n"
     "# resolution = 800x600 | 1024x768 | 1280x1024   picture size chosen in the start dialog\n"
@@ -38,13 +40,22 @@ const char* const kHeader =
     "# window     = WIDTHxHEIGHT                     window size when not full screen\n"
     "#                                               (0x0: the game's default)\n"
     "# music      = on | off                         background music\n"
-    "# effects    = on | off                         sound effects\n";
+    "# effects    = on | off                         sound effects\n"
+    "# hint_after_seconds = 0 .. 3600                seconds without input before the game shows\n"
+    "#                                               which figure comes next (0: never by itself)\n";
 
 std::string Trim(const std::string& s) {
     const char* space = " \t\r\n";
     const size_t first = s.find_first_not_of(space);
     if (first == std::string::npos) return "";
     return s.substr(first, s.find_last_not_of(space) - first + 1);
+}
+
+// Latin letters only: the Cyrillic "х" of a size keeps its bytes.
+std::string LowerAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
 }
 
 // "1024x768", also with the Cyrillic letter the dialog shows.
@@ -83,6 +94,13 @@ bool ApplyKey(const std::string& key, const std::string& value, Settings& s) {
     if (key == "fullscreen") return ParseSwitch(value, "yes", "no", s.fullscreen);
     if (key == "music") return ParseSwitch(value, "on", "off", s.music);
     if (key == "effects") return ParseSwitch(value, "on", "off", s.effects);
+    if (key == "hint_after_seconds") {
+        if (value.empty() || value.size() > 4 || value.find_first_not_of("0123456789") != std::string::npos) return false;
+        const int seconds = std::atoi(value.c_str());
+        if (seconds > kMaxHintSeconds) return false;
+        s.hintAfterSeconds = seconds;
+        return true;
+    }
     if (key == "window") {
         int w = 0, h = 0;
         if (!ParseSize(value, w, h)) return false;
@@ -111,6 +129,7 @@ std::string SettingsText(const Settings& s) {
     out << "window = " << s.windowWidth << "x" << s.windowHeight << "\n";
     out << "music = " << (s.music ? "on" : "off") << "\n";
     out << "effects = " << (s.effects ? "on" : "off") << "\n";
+    out << "hint_after_seconds = " << s.hintAfterSeconds << "\n";
     return out.str();
 }
 
@@ -159,10 +178,11 @@ bool LoadSettings(const std::string& path, Settings& out, std::string& message) 
             problems.push_back("line " + std::to_string(number) + " is not \"key = value\"");
             continue;
         }
-        const std::string key = Trim(line.substr(0, eq));
+        // People edit this file by hand: "Music = OFF" means what it says.
+        const std::string key = LowerAscii(Trim(line.substr(0, eq)));
         const std::string value = Trim(line.substr(eq + 1));
         ++pairs;
-        if (!ApplyKey(key, value, out))
+        if (!ApplyKey(key, LowerAscii(value), out))
             problems.push_back("line " + std::to_string(number) + ": \"" + value + "\" is not a valid " + key);
     }
     if (pairs == 0 && problems.empty()) problems.push_back("it is empty");

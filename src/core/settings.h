@@ -11,6 +11,7 @@ struct Settings {
     int windowHeight = 0;       //   0x0: the game's default)
     bool music = true;          // "music = on | off"
     bool effects = true;        // "effects = on | off"
+    int hintAfterSeconds = 30;  // "hint_after_seconds = 30": idle seconds before the first help step; 0 off
 };
 extern Settings g_settings;
 

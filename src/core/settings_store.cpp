@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/player_message.h"
 #include "core/settings.h"
 
 void StoreSettings() {
@@ -11,5 +12,5 @@ void StoreSettings() {
     if (SaveSettings(SettingsFilePath(), g_settings, message)) return;
     if (message == lastMessage) return;
     lastMessage = message;
-    std::fprintf(stderr, "Стройлик: %s\n", message.c_str());
+    TellPlayer(message);
 }

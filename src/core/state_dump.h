@@ -36,6 +36,7 @@ std::string JsonIntArray(const int32_t* values, int count);
 void DumpShell(StateDump& dump);
 void DumpBox1(StateDump& dump);
 void DumpBox2(StateDump& dump);
+void DumpHint(StateDump& dump);
 void DumpSound(StateDump& dump);
 void DumpStars(StateDump& dump);
 void DumpMenus(StateDump& dump);

@@ -7,9 +7,11 @@
 
 #include "core/error_log.h"
 #include "core/game_state.h"
+#include "core/hint.h"
 #include "core/settings.h"
 #include "core/settings_store.h"
 #include "render/graphics.h"
+#include "render/hint_art.h"
 #include "sound/sound_switches.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
@@ -62,6 +64,9 @@ void ReadKeyboard() {
         else if (g_screenState == ScreenBox2) savemap2();
     }
     if (g_keys[plat::DIK::SPACE] == 0x80 && g_introActive == 1) g_introActive = 0;
+    const bool boxScreen = g_screenState == ScreenBox1 || g_screenState == ScreenBox2;
+    if (boxScreen && Pressed(plat::DIK::H)) AskForHint();
+    if (std::find(std::begin(g_keys), std::end(g_keys), uint8_t(0x80)) != std::end(g_keys)) NoteHintInput();
     ReadSwitchKeys();
     std::copy(std::begin(g_keys), std::end(g_keys), std::begin(g_keysBefore));
 }
@@ -82,6 +87,7 @@ constexpr Zone kZones[] = {
     {HotChoice1, 210, 550, 175, 478},   {HotChoice2, 680, 1055, 306, 720},
     {HotBack, 1230, 1280, 0, 50},       {HotNextLevel, 1180, 1220, 0, 50},
     {HotPrevLevel, 1110, 1150, 0, 50},  {HotRestartLevel, 1065, 1105, 0, 40},
+    {HotHint, HintZoneLeft, HintZoneRight, HintZoneTop, HintZoneBottom},
 };
 }  // namespace
 

@@ -21,7 +21,7 @@ extern InputDevices* g_inputDevices;
 
 plat::HRESULT CreateMouse();
 plat::HRESULT CreateKeyboard();
-// The keyboard step: S exports on the box screens, Space ends the intro, and on every
+// The keyboard step: S exports and H asks for a hint on the box screens, Space ends the intro, and on every
 // screen M and E switch music and effects, F11 or Alt+Enter full screen and window.
 void ReadKeyboard();
 // Full screen to window or back, remembered in the settings.

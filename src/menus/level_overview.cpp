@@ -179,7 +179,8 @@ OverviewHit OverviewHitTest(int32_t x, int32_t y) {
     if (OverviewHasNextPage() && Inside(PageNextRect, x, y)) return OverviewHit{HotPageNext, 0};
     for (const OverviewTile& tile : OverviewTiles()) {
         if (!Inside(plat::Rect{tile.x, tile.y, tile.x + tile.w, tile.y + tile.h}, x, y)) continue;
-        if (tile.state == TileLocked) break;
+        // A level whose file cannot be read has nothing to play: its broken tile stays shut.
+        if (tile.state == TileLocked || !OverviewHasPicture(tile.level)) break;
         return OverviewHit{HotLevelTile, tile.level};
     }
     return OverviewHit{};

@@ -27,6 +27,7 @@ constexpr uint32_t DimmedPicture = 0x80FFFFFF;
 constexpr uint32_t StarColour = 0xFFFFD21E;
 constexpr uint32_t LockColour = 0xFF505050;
 constexpr uint32_t NameColour = 0xFF3C3C3C;
+constexpr uint32_t BrokenColour = 0xFF9C9C9C;   // the broken piece of an unreadable level
 constexpr int Border = 3;
 constexpr int PictureInset = 4;
 constexpr int BadgeHeight = 28;
@@ -135,8 +136,24 @@ void DrawTileMarks(const OverviewTile& tile, bool hot) {
     if (tile.state == TileLocked) DrawPadlock(tile);
 }
 
+// A level file that cannot be read: a grey block split by a stepped crack, its halves pushed
+// apart, in the place of the picture. No words: the child sees a broken piece, not an error.
+void DrawBrokenPiece(const OverviewTile& tile) {
+    const int size = 56, step = 8;
+    const int left = tile.x + (tile.w - size) / 2, top = tile.y + (tile.h - size) / 2 + 6;
+    // Each row of the crack moves one step right as it goes down; the left half ends at the
+    // crack, the right half starts a gap after it and sits a little lower.
+    for (int row = 0; row < size / step; ++row) {
+        const int crack = left + 14 + (row % 2 == 0 ? row : row - 1) * 3;
+        const int y = top + row * step;
+        Fill(left, y, crack, y + step, BrokenColour);
+        Fill(crack + 6, y + 3, left + size + 6, y + step + 3, BrokenColour);
+    }
+    Fill(left, top + size, left + size + 6, top + size + 3, Shadow);
+}
+
 void DrawTileText(const OverviewTile& tile, bool) {
-    if (!OverviewHasPicture(tile.level)) Text("?", tile.x + tile.w / 2 - 6, tile.y + tile.h / 2 - 14, LockedColour);
+    if (!OverviewHasPicture(tile.level)) DrawBrokenPiece(tile);
     Text(std::to_string(tile.level), tile.x + Border + 5, tile.y + Border, White);
 }
 

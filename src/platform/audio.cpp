@@ -15,6 +15,7 @@
 #include "platform/audio_mixer.h"
 #include "platform/audio_recorder.h"
 #include "platform/clock.h"
+#include "platform/message_line.h"
 
 namespace plat {
 
@@ -122,7 +123,7 @@ bool StartDriver(MixerState& m, const std::string& driver) {
 void TellSilent(MixerState& m, const char* why) {
     if (m.toldSilent) return;
     m.toldSilent = true;
-    std::fprintf(stderr, "Стройлик: no audio device (%s); the game runs silent.\n", why);
+    PrintMessage(TranslateText(Mark("звукового устройства нет ({reason}), игра идёт без звука."), "reason", why));
 }
 
 }  // namespace
@@ -168,8 +169,7 @@ bool OpenAudio() {
         m.framesMixed = 0;
         m.pacing = Pacing::Device;
         if (!m.settings.recordPath.empty() && !m.recorder.Open(m.settings.recordPath))
-            std::fprintf(stderr, "Стройлик: cannot write the sound recording \"%s\".\n",
-                         m.settings.recordPath.c_str());
+            PrintMessage(TranslateText(Mark("не удаётся записать звук в файл «{file}»."), "file", m.settings.recordPath));
     }
     Mix_HookMusic(DeviceCallback, nullptr);
     return true;

@@ -9,6 +9,7 @@
 
 #include "platform/gl_caps.h"
 #include "platform/input.h"
+#include "platform/message_line.h"
 
 namespace plat {
 
@@ -156,7 +157,7 @@ void Window::EnterGameMode(int backBufferWidth, int backBufferHeight, bool fulls
     if (window_) {
         SDL_Window* w = Sdl(window_);
         SDL_SetWindowAlwaysOnTop(w, SDL_FALSE);
-        SDL_SetWindowTitle(w, "Стройлик");
+        SDL_SetWindowTitle(w, MessageName().c_str());
         SDL_SetWindowMinimumSize(w, MinWindowWidth, MinWindowHeight);
         SDL_SetWindowResizable(w, SDL_TRUE);
         SDL_SetWindowSize(w, windowWidth_, windowHeight_);
@@ -392,7 +393,7 @@ void Window::SetVsync(bool on) {
 
 void Window::MessageBox(const std::string& text, const std::string& caption) {
     if (options_.headless) {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        PrintMessage(text);
         return;
     }
     // The captured game mouse would leave the box unreachable; free it while the box is up.
@@ -400,13 +401,13 @@ void Window::MessageBox(const std::string& text, const std::string& caption) {
     if (captured) SDL_SetRelativeMouseMode(SDL_FALSE);
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(),
                                  window_ ? Sdl(window_) : nullptr) != 0)
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        PrintMessage(text);
     if (captured) SDL_SetRelativeMouseMode(SDL_TRUE);
 }
 
 void ShowMessage(const std::string& text, const std::string& caption, bool headless) {
     if (headless || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), nullptr) != 0)
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        PrintMessage(text);
 }
 
 }  // namespace plat

@@ -10,6 +10,7 @@
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/paths.h"
+#include "core/player_message.h"
 #include "platform/image.h"
 #include "render/model.h"
 #include "render/static_layer.h"
@@ -132,7 +133,7 @@ plat::HRESULT InitD3D() {
 
     if (ChooseDisplayFormat() == 0) {
         if (g_d3d) {
-            g_d3d->MessageBox("PixelFormat not supported", "info");
+            g_d3d->MessageBox("PixelFormat not supported", GameName());
             g_d3d->Close();
         }
         return plat::E_FAIL;
@@ -143,7 +144,7 @@ plat::HRESULT InitD3D() {
         const plat::HRESULT hr = CreateGameDevice();
         if (plat::Failed(hr)) {
             WriteErrorLog(hr, "Error = CreateDevice");
-            g_d3d->MessageBox("Your videoadapter not supported this game", "info");
+            g_d3d->MessageBox("Your videoadapter not supported this game", GameName());
             return hr;   // nothing below can work without a device
         }
     }
@@ -173,7 +174,7 @@ plat::HRESULT InitD3D() {
         const plat::HRESULT hr =
             plat::CreateTextureFromFile(g_device.get(), GamePath(MaskTextureFile), g_maskTexture, true, &error);
         if (plat::Failed(hr)) {
-            std::fprintf(stderr, "%s\n", error.c_str());
+            TellPlayer(error);
             LogTextureFailure(hr, error);
         }
     }
@@ -203,7 +204,7 @@ void UseRecorderGraphics() {
         plat::Image image;
         std::string error;
         if (plat::LoadImageFile(GamePath(MaskTextureFile), image, error)) g_maskTexture = plat::Texture::FromImage(image, true);
-        else std::fprintf(stderr, "%s\n", error.c_str());
+        else TellPlayer(error);
     }
     InitSurfaces();
 }

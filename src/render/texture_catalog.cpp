@@ -3,11 +3,13 @@
 #include "render/texture_catalog.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "core/error_log.h"
 #include "core/game_error.h"
 #include "core/paths.h"
+#include "core/player_message.h"
 #include "platform/image.h"
 #include "render/graphics.h"
 
@@ -76,30 +78,53 @@ void LogTextureFailure(plat::HRESULT hr, const std::string& why) {
 
 namespace {
 
+std::string& PictureLanguage() {
+    static std::string code;
+    return code;
+}
+
+}  // namespace
+
+std::string PictureFile(const std::string& fileName) {
+    const std::string& code = PictureLanguage();
+    const size_t slash = fileName.find_last_of('/');
+    // A code that could climb out of the folder is no language of ours.
+    if (code.empty() || code.find_first_of("/\\.") != std::string::npos) return fileName;
+    const std::string localised = slash == std::string::npos
+                                      ? "lang/" + code + "/" + fileName
+                                      : fileName.substr(0, slash + 1) + "lang/" + code + "/" + fileName.substr(slash + 1);
+    std::error_code ec;
+    return std::filesystem::is_regular_file(GamePath(localised), ec) ? localised : fileName;
+}
+
+namespace {
+
 // Loads one entry on the device (or its sizes only without one); failures are reported with
 // the file and leave the entry empty.
 void LoadSurface(int k) {
     TSurfaces& entry = g_surfaces[k];
     entry.setAside = false;
+    entry.loadedFrom.clear();
     if (entry.fileName.empty()) {
         // A short list leaves entries without a name; loading them fails like a missing file.
         const std::string why = "Surfaces.ini: entry " + std::to_string(k) + " has no file name";
-        std::fprintf(stderr, "%s\n", why.c_str());
+        TellPlayer(why);
         if (g_device) LogTextureFailure(plat::E_FAIL, why);
         return;
     }
+    entry.loadedFrom = PictureFile(entry.fileName);
     if (!g_device) {
         // Recorder graphics (no GPU): sizes only, so draws name real sheets.
         plat::Image image;
         std::string error;
-        if (plat::LoadImageFile(GamePath(entry.fileName), image, error)) entry.texture = plat::Texture::FromImage(image, false);
-        else std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
+        if (plat::LoadImageFile(GamePath(entry.loadedFrom), image, error)) entry.texture = plat::Texture::FromImage(image, false);
+        else TellPlayer("Surfaces.ini entry " + std::to_string(k) + ": " + error);
         return;
     }
     std::string error;
-    const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), GamePath(entry.fileName), entry.texture, false, &error);
+    const plat::HRESULT hr = plat::CreateTextureFromFile(g_device.get(), GamePath(entry.loadedFrom), entry.texture, false, &error);
     if (plat::Failed(hr)) {
-        std::fprintf(stderr, "Surfaces.ini entry %d: %s\n", k, error.c_str());
+        TellPlayer("Surfaces.ini entry " + std::to_string(k) + ": " + error);
         LogTextureFailure(hr, error);
     }
 }
@@ -126,6 +151,15 @@ void KeepSheets(uint32_t wanted) {
         } else if (want && entry.setAside) {
             LoadSurface(k);
         }
+    }
+}
+
+void SetPictureLanguage(const std::string& code) {
+    PictureLanguage() = code;
+    for (TSurfaces& entry : g_surfaces) {
+        if (!entry.texture || PictureFile(entry.fileName) == entry.loadedFrom) continue;
+        entry.texture.reset();
+        entry.setAside = true;
     }
 }
 

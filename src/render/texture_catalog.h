@@ -11,6 +11,7 @@ struct TSurfaces {
     std::string fileName;
     std::unique_ptr<plat::Texture> texture;
     bool setAside = false;   // loaded once, freed while no screen draws from it
+    std::string loadedFrom;  // the file the texture came from (the picture language's copy or the original)
 };
 
 enum SurfaceEntry : int {
@@ -39,6 +40,13 @@ void LogTextureFailure(plat::HRESULT hr, const std::string& why);
 // Frees the swappable sheets outside `wanted` and loads those in it that were set aside.
 // Between frames only: a batch being drawn may hold a sheet.
 void KeepSheets(uint32_t wanted);
+// Pictures with words on them come per language: entry "dir/name" is read from
+// "dir/lang/<code>/name" when the game folder has that file, else from the original (Russian).
+// Sheets already loaded from another file are set aside and load again when next wanted.
+// Between frames only, like KeepSheets.
+void SetPictureLanguage(const std::string& code);
+// The file, inside the game folder, that an entry's name stands for in the picture language.
+std::string PictureFile(const std::string& fileName);
 // The texture of an entry, or nullptr when the entry is missing or failed to load. A sheet
 // set aside is loaded again here, so a screen that draws one it did not ask for still shows it.
 const plat::Texture* SurfaceTexture(int entry);

@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "core/game_error.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/paths.h"
+#include "core/player_message.h"
 #include "render/graphics.h"
 #include "sound/sound.h"
+#include "sound/sound_check.h"
 #include "sound/sound_switches.h"
 #include "sound/wav_data.h"
 
@@ -71,12 +74,13 @@ void CreateSlotBuffer(std::unique_ptr<plat::SoundBuffer>& slot, int rate, int se
 }
 
 void LoadEffect(const std::string& fileName, std::unique_ptr<plat::SoundBuffer>& slot) {
-    std::ifstream in(GamePath(fileName), std::ios::binary);
-    if (!in) ThrowFileError(fileName, 0, "cannot open the sound file");
+    const std::string path = GamePath(fileName);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw GameFileError(SoundMissingText(path));
     const std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) ThrowFileError(fileName, 0, "cannot read the sound file");
+    if (in.bad()) throw GameFileError(SoundUnplayableText(path, Tr("файл не читается")));
     if (!slot) return;
-    std::vector<uint8_t> samples = EffectSamples(file, fileName);
+    std::vector<uint8_t> samples = EffectSamples(file, path);
     if (samples.empty()) {
         // No "data" tag: the slot is made silent rather than replaying an older sound.
         samples.assign(slot->capacity(), 0);
@@ -103,11 +107,18 @@ void FillSoundBuffer(plat::SoundBuffer& buffer, uint32_t offset, uint32_t count,
 
 void PlayEffect(int slot, const std::string& fileName) {
     if (slot < 0 || slot >= SoundSlotCount || !FSoundBuffers[slot]) return;
+    // Told about at the start; play goes on in silence for it.
+    if (SoundFileLeftOut(fileName)) return;
     std::unique_ptr<plat::SoundBuffer>& buffer = FSoundBuffers[slot];
-    LoadEffect(fileName, buffer);
-    if (plat::Failed(buffer->Play(0, 0, 0))) {
+    try {
         LoadEffect(fileName, buffer);
-        buffer->Play(0, 0, 0);
+        if (plat::Failed(buffer->Play(0, 0, 0))) {
+            LoadEffect(fileName, buffer);
+            buffer->Play(0, 0, 0);
+        }
+    } catch (const GameFileError& e) {
+        // Gone or spoilt since the start: one line, never a box in the middle of a level.
+        if (FirstTroubleDuringPlay(fileName)) TellPlayer(e.what());
     }
 }
 

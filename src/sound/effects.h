@@ -22,6 +22,7 @@ void ConfigureSoundOutput();
 
 void CreatePrimaryBuffer();
 void CreateSlotBuffer(std::unique_ptr<plat::SoundBuffer>& slot, int rate, int seconds, bool stereo, int bits);
-// Reads the file's samples into the slot. A missing or unreadable file throws GameFileError.
+// Reads the file's samples into the slot. A missing or unreadable file throws GameFileError
+// naming its full path.
 void LoadEffect(const std::string& fileName, std::unique_ptr<plat::SoundBuffer>& slot);
 void FillSoundBuffer(plat::SoundBuffer& buffer, uint32_t offset, uint32_t count, const uint8_t* source);

@@ -5,12 +5,14 @@
 
 #include "core/game_state.h"
 #include "core/options.h"
+#include "core/player_message.h"
 #include "core/paths.h"
 #include "core/state_dump.h"
 #include "platform/window.h"
 #include "render/graphics.h"
 #include "sound/effects.h"
 #include "sound/sound.h"
+#include "sound/sound_check.h"
 
 std::array<TSound3D, MediaChannelCount> g_mediaChannels;
 
@@ -35,16 +37,18 @@ void Rewind(TSound3D& ch) {
 }  // namespace
 
 void SaveInfo(const std::string& text) {
-    if (g_d3d) g_d3d->MessageBox(text, "ERROR");
-    else plat::ShowMessage(text, "ERROR", g_options.headless);
+    if (g_d3d) g_d3d->MessageBox(text, GameName());
+    else plat::ShowMessage(text, GameName(), g_options.headless);
 }
 
 void dLoadSound(int channel, const std::string& relativeName) {
     if (!ValidChannel(channel)) return;
+    // Told about when the game started; the channel stays empty without a word.
+    if (SoundFileLeftOut(relativeName)) return;
     const std::string name = GamePath(relativeName);
     std::error_code ec;
     if (!std::filesystem::exists(name, ec)) {
-        SaveInfo("Sound File: " + name + " not found.");
+        SaveInfo(SoundMissingText(name));
         return;
     }
     ConfigureSoundOutput();
@@ -58,7 +62,9 @@ void dLoadSound(int channel, const std::string& relativeName) {
         SaveInfo("Ошибка создания потока для " + name);
         return;
     }
-    if (plat::Failed(ch.graph->RenderFile(name))) SaveInfo("Ошибка построения графа для " + name);
+    if (plat::Failed(ch.graph->RenderFile(name)))
+        SaveInfo(TrFormat("Ошибка построения графа для {file}: {reason}; игра пойдёт без этого звука.",
+                          {{"file", name}, {"reason", Tr(kNotMusicText)}}));
     if (plat::Failed(ch.graph->QueryControl(ch.control))) SaveInfo("Ошибка захвата управления" + name);
     if (plat::Failed(ch.graph->QuerySeeking(ch.seeking))) SaveInfo("Ошибка захвата медиа-поиска " + name);
     if (plat::Failed(ch.graph->QueryEvents(ch.events))) SaveInfo("IID_IMediaEvent");

@@ -27,5 +27,5 @@ constexpr const char* MenuJingleFile = "./sound/Start_menu.mp3";
 void dLoadSound(int channel, const std::string& name);
 // Loads the channel if it has no stream yet, sets its looping flag and runs it.
 void StartMediaChannel(int channel, const std::string& name, int32_t looping);
-// A modal "ERROR" message box (stderr in headless runs); the game goes on.
+// A modal message box (stderr in headless runs); the game goes on.
 void SaveInfo(const std::string& text);

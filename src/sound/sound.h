@@ -6,6 +6,7 @@
 // message when the audio system fails; a machine without any audio device runs silent.
 void InitSound();
 // Plays a WAV file once on an effect slot (load, play; load again and play again on failure).
+// Never throws: a file that does not play is told once (see sound_check.h) and left out.
 void PlayEffect(int slot, const std::string& fileName);
 // Media channels (1 music, 2 menu jingle).
 void StopMediaChannel(int channel);

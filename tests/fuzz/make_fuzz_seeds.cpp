@@ -135,6 +135,15 @@ void SettingsFiles(const fs::path& scratch) {
     }
 }
 
+// The compiled catalogues of the build, and one cut inside its string tables.
+void Catalogues(const fs::path& game) {
+    for (const auto& entry : fs::directory_iterator(game / "locale")) {
+        const std::string bytes = ReadAll(entry.path() / "LC_MESSAGES/stroylik.mo");
+        Put("catalogue", entry.path().filename().string() + ".mo", bytes);
+        Put("catalogue", entry.path().filename().string() + "-cut.mo", bytes.substr(0, bytes.size() / 2));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,6 +159,7 @@ int main(int argc, char** argv) {
         PicturesSoundsAndText(game);
         LevelsAndSaves(game, scratch);
         SettingsFiles(scratch);
+        Catalogues(game);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz seeds: %s\n", e.what());
         return 1;

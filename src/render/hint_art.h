@@ -1,0 +1,22 @@
+#pragma once
+// Where the "show me" pictures lie: the hint button in the top row of both box screens and
+// the ghost hand, both on the main sheet. The generator draws them from these same numbers.
+
+// The button on the screen (virtual units) and its size; its zone is a little larger so a
+// small hand hits it, and it stays clear of the restart zone (from x 1065).
+constexpr int HintButtonX = 1010;
+constexpr int HintButtonY = 0;
+constexpr int HintButtonSize = 44;
+constexpr int HintZoneLeft = 1004, HintZoneRight = 1062, HintZoneTop = 0, HintZoneBottom = 48;
+
+// The button's pictures on the main sheet, unlit then lit, side by side.
+constexpr int HintSheetX = 1280;
+constexpr int HintSheetY = 930;
+constexpr int HintSheetLeft(bool lit) { return HintSheetX + (lit ? HintButtonSize : 0); }
+
+// The pointing hand, its fingertip at (HandTipX, HandTipY) of the picture.
+constexpr int HandSheetX = 1380;
+constexpr int HandSheetY = 928;
+constexpr int HandSize = 48;
+constexpr int HandTipX = 14;
+constexpr int HandTipY = 4;
