@@ -11,6 +11,7 @@
 #include "box1/box1.h"
 #include "box1_mouse.h"
 #include "core/game_error.h"
+#include "core/i18n.h"
 #include "core/level_names.h"
 #include "core/state_dump.h"
 #include "game_driver.h"
@@ -227,6 +228,17 @@ TEST(LevelOverviewTest, AHundredLevelsMakeFourPagesAndTheHotTileIsNamedUnderThem
     ASSERT_NO_FATAL_FAILURE(ClickTile(game, 93));
     game.Frame();
     EXPECT_EQ(QuadsIn(0xFF6A4A2A, 16, 0, 376, 40), 4);
+    // In English the same level is the owl, on its screen and in the dump's tiles.
+    std::string message;
+    SetLocaleDir(STROYLIK_GAME_DIR "/locale");
+    ASSERT_TRUE(LoadLanguage("en", message)) << message;
+    game.Frame();
+    EXPECT_EQ(QuadsIn(0xFF6A4A2A, 16, 0, 376, 40), 3);
+    OpenLevelOverview(2, 99);
+    g_screenState = ScreenBox2Start;
+    EXPECT_NE(DumpValue("levelOverview").find("\"level\":93,\"x\":299,\"y\":678,\"w\":108,\"h\":100,\"state\":2,\"name\":\"Owl\""),
+              std::string::npos);
+    LoadLanguage(kSourceLanguage, message);
 }
 
 TEST(LevelOverviewTest, ABadLevelFileCostsOnlyItsPictureAndIsNamed) {
