@@ -11,6 +11,7 @@
 #include "core/tables.h"
 #include "box2/box2_board.h"
 #include "game_driver.h"
+#include "hint_probe.h"
 #include "platform/image.h"
 #include "platform/input.h"
 
@@ -198,4 +199,39 @@ TEST(Box2Play, ShippedShapesFollowTheirCellValues) {
             for (int r = 0; r < f.height / 16; ++r)
                 EXPECT_EQ(cellPixels[c][r] == 0, f.cellValues[c][r] == 0) << "figure " << id << " cell " << c << "," << r;
     }
+}
+
+// The hint points at the sample's first figure, lowest layer first, from where the palette
+// offers it to its place; its three steps leave the board as it was.
+TEST(Box2Play, TheHintShowsTheLowestLayerFirstAndLeavesTheBoardAlone) {
+    GameDriver game;
+    ASSERT_NO_FATAL_FAILURE(StartNewBox2Game(game));
+    game.Frame();
+    const LevelInfo& info = *CurrentLevelInfo();
+    int layer = -1, row = 0, col = 0;
+    for (int k = 0; k < LayerCount && layer < 0; ++k)
+        for (int r = 0; r < info.sampleRows && layer < 0; ++r)
+            for (int c = 0; c < info.sampleCols && layer < 0; ++c)
+                if (g_sampleLayers[k][r][c].figure > 0 && g_sampleLayers[k][r][c].originCol == c &&
+                    g_sampleLayers[k][r][c].originRow == r)
+                    layer = k, row = r, col = c;
+    ASSERT_GE(layer, 0);
+    auto board = [] {
+        return Bytes({{g_buildLayers, sizeof g_buildLayers}, {g_paletteCells, sizeof g_paletteCells},
+                      {g_paletteCounts, sizeof g_paletteCounts}, {g_pixelMask, sizeof g_pixelMask}, {&g_drag.figure, sizeof g_drag.figure}});
+    };
+    const std::vector<char> before = board();
+    for (int step = 1; step <= 3; ++step) {
+        PressH(game);
+        EXPECT_EQ(Hint("step"), step);
+    }
+    game.Frames(3 * FramesPerSecond);
+    EXPECT_EQ(Hint("figure"), g_sampleLayers[layer][row][col].figure);
+    EXPECT_EQ(Hint("toX"), g_fieldRect.left + 16 * col);
+    EXPECT_EQ(Hint("toY"), g_fieldRect.top + 16 * row);
+    const int pcol = (Hint("fromX") - PaletteLeft2) / 16, prow = (Hint("fromY") - PaletteTop2) / 16;
+    ASSERT_TRUE(prow >= 0 && prow < PaletteRows && pcol >= 0 && pcol < PaletteCols);
+    EXPECT_EQ(g_paletteCells[prow][pcol].figure, Hint("figure")) << "taken from where the palette offers it";
+    EXPECT_EQ(board(), before);
+    EXPECT_EQ(g_levelDone, 0);
 }

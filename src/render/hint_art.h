@@ -20,3 +20,10 @@ constexpr int HandSheetY = 928;
 constexpr int HandSize = 48;
 constexpr int HandTipX = 14;
 constexpr int HandTipY = 4;
+
+// The glow: a white halo round a square hole; the game stretches its edges round a figure
+// (corners as they are, edges along the figure) and tints it.
+constexpr int GlowSheetX = 1440;
+constexpr int GlowSheetY = 870;
+constexpr int GlowMargin = 16;                  // how far the halo reaches outside the figure
+constexpr int GlowSize = 3 * GlowMargin;        // corner, middle, corner
