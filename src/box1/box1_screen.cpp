@@ -5,6 +5,7 @@
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
 #include "core/i18n.h"
+#include "core/level_names.h"
 #include "core/tables.h"
 #include "input/input.h"
 #include "render/graphics.h"
@@ -116,6 +117,7 @@ void drawlevelskorobka1() {
     DrawLevelButtons(info ? info->freeBuild : 0, g_currentLevel);
     if (Box1HintOpen()) DrawHintButton(g_hotButton == HotHint);
     DrawLevelNumber(g_currentLevel);
+    DrawLevelName(LevelName(1, g_currentLevel));
     drawpalette();
     DrawBoxFocusFrame();
     scanlevelcomplete();

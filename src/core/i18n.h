@@ -18,6 +18,8 @@ const char* TrPlural(const char* singular, const char* plural, unsigned long n);
 std::string TrFormat(const char* msgid, std::initializer_list<std::pair<const char*, std::string>> args);
 // Marks a text for extraction where it is stored; it is translated with Tr where it is shown.
 constexpr const char* Mark(const char* msgid) { return msgid; }
+// The same for a text that is shown through TrCtx with this context.
+constexpr const char* MarkCtx(const char* context, const char* msgid) { return (void)context, msgid; }
 
 // "ru", "en", "uk", ...
 const std::string& CurrentLanguage();

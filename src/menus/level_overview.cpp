@@ -13,6 +13,7 @@
 #include "core/paths.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/level_names.h"
 #include "core/state_dump.h"
 #include "menus/level_thumbs.h"
 #include "menus/thumb_atlas.h"
@@ -197,7 +198,8 @@ void DumpLevelOverview(StateDump& dump) {
             if (json.size() > 1) json += ",";
             json += "{\"level\":" + std::to_string(t.level) + ",\"x\":" + std::to_string(t.x) +
                     ",\"y\":" + std::to_string(t.y) + ",\"w\":" + std::to_string(t.w) + ",\"h\":" + std::to_string(t.h) +
-                    ",\"state\":" + std::to_string(t.state) + "}";
+                    ",\"state\":" + std::to_string(t.state) + ",\"name\":" + JsonString(LevelName(g_overview.box, t.level)) +
+                    "}";
         }
     dump.SetRaw("levelOverview", json + "]");
     dump.SetInt("levelOverviewPage", shown ? OverviewPage() : 0);

@@ -1,9 +1,11 @@
 // Drawing the level overview: a card per tile with the level's picture, its number on a
-// badge, a star when solved and a padlock when locked; the page arrows beside the grid.
+// badge, a star when solved and a padlock when locked; the page arrows beside the grid and
+// the name of the tile under the cursor below it.
 #include <string>
 
 #include "core/game_state.h"
 #include "menus/card_draw.h"
+#include "core/level_names.h"
 #include "menus/level_overview.h"
 #include "menus/thumb_atlas.h"
 #include "platform/matrix.h"
@@ -28,6 +30,7 @@ constexpr uint32_t StarColour = 0xFFFFD21E;
 constexpr uint32_t LockColour = 0xFF505050;
 constexpr uint32_t BrokenColour = 0xFF7E7E7E;       // the broken piece of an unreadable level
 constexpr uint32_t BrokenEdgeColour = 0xFFB8B8B8;
+constexpr uint32_t NameColour = 0xFF3C3C3C;
 constexpr int Border = 3;
 constexpr int PictureInset = 4;
 constexpr int BadgeHeight = 28;
@@ -128,6 +131,18 @@ void DrawArrow(const plat::Rect& at, const plat::Rect& plain, const plat::Rect& 
                   float(at.top + at.bottom) / 2 - height / 2, ArrowScale, ArrowScale, White);
 }
 
+// The hot tile's name on a card of its own, centred under the grid.
+void DrawHotTileName() {
+    const std::string name = LevelName(OverviewBox(), g_overviewHotLevel);
+    if (g_hotButton != HotLevelTile || name.empty()) return;
+    const int gridLeft = TilesLeft, gridRight = TilesLeft + TileColumns * TileWidth + (TileColumns - 1) * TileGap;
+    const int width = TextWidth(name), left = (gridLeft + gridRight - width) / 2;
+    const int bottom = TileNameTop + BadgeHeight + 2;
+    Fill(left - 12 + 3, TileNameTop + 3, left + width + 12 + 3, bottom + 3, Shadow);
+    Fill(left - 12, TileNameTop, left + width + 12, bottom, HotCardColour);
+    Text(name, left, TileNameTop, NameColour);
+}
+
 }  // namespace
 
 void DrawLevelOverview() {
@@ -143,4 +158,5 @@ void DrawLevelOverview() {
             layer(tile, g_hotButton == HotLevelTile && g_overviewHotLevel == tile.level);
     if (OverviewHasPrevPage()) DrawArrow(PagePrevRect, PrevArrow, PrevArrowLit, g_hotButton == HotPagePrev);
     if (OverviewHasNextPage()) DrawArrow(PageNextRect, NextArrow, NextArrowLit, g_hotButton == HotPageNext);
+    DrawHotTileName();
 }

@@ -14,6 +14,9 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kFaded = 0x77FFFFFF;
 constexpr uint32_t kNumberColour = 0xFF777700;
+constexpr uint32_t kNameColour = 0xFF6A4A2A;
+// The top row left of the hint strip that starts at x 384.
+constexpr int kNameLeft = 16, kNameRight = 376;
 
 void DrawText(plat::Font* font, const char* text, int left, int top, int right, int bottom, uint32_t colour) {
     if (!font || !g_sprite) return;
@@ -72,4 +75,11 @@ void DrawLevelNumber(int32_t level) {
     const int extraDigits = level >= 100 ? 2 : (level >= 10 ? 1 : 0);
     const std::string number = std::to_string(level);
     DrawText(g_fontLarge.get(), number.c_str(), 1110 - 8 * extraDigits, 12, 1148, 40, kNumberColour);
+}
+
+void DrawLevelName(const char* name) {
+    if (!name || !*name || !g_fontLarge || !g_fontNormal) return;
+    plat::Font* font = g_fontLarge.get();
+    if (font->MeasureWidth(name) > kNameRight - kNameLeft) font = g_fontNormal.get();
+    DrawText(font, name, kNameLeft, font == g_fontLarge.get() ? 9 : 13, kNameRight, 40, kNameColour);
 }
