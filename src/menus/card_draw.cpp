@@ -1,6 +1,8 @@
 // The menus' cards, text and stars.
 #include "menus/card_draw.h"
 
+#include "render/shown_text.h"
+
 #include "platform/texture.h"
 #include "render/texture_catalog.h"
 
@@ -42,7 +44,7 @@ void Text(const std::string& text, int x, int y, uint32_t colour, float scale) {
     if (!g_fontLarge) return;
     const plat::Rect room{0, 0, g_fontLarge->MeasureWidth(text) + 4, g_fontLarge->height() + 4};
     Stretched(float(x), float(y), scale, scale,
-              [&] { g_fontLarge->DrawText(g_sprite.get(), text, room, plat::DT_LEFT_TOP, colour); });
+              [&] { DrawShownText(*g_fontLarge, *g_sprite, text, room, colour); });
 }
 
 void StarSprite(float x, float y, float size, uint32_t colour) {
