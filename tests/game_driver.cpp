@@ -1,5 +1,9 @@
 #include "game_driver.h"
 
+#include "core/parent_state.h"
+#include "core/system_settings.h"
+#include "menus/parent_gate.h"
+
 #include <unistd.h>
 
 #include <climits>
@@ -9,7 +13,11 @@
 #include <stdexcept>
 
 #include "app/form.h"
+#include "app/action_routes.h"
 #include "app/frame_loop.h"
+#include "input/click_carry.h"
+#include "input/focus.h"
+#include "platform/gamepad.h"
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "core/options.h"
@@ -39,11 +47,19 @@ void ResetSharedState() {
     g_hr = 0;
     g_clearColor = 0xFF0000FF;
     g_gameStarted = false;
-    ResetHint();
     for (uint8_t& k : g_keys) k = 0;
     plat::InputSource::Get().Reset();
+    plat::DetachVirtualPad();
+    ResetKeyboardActions();
+    ResetActionRoutes();
+    ResetCarry();
+    ResetFocus();
     g_settings = Settings();
     g_options.relativeMouse = false;
+    g_kiosk = false;
+    CloseGate();
+    g_settingsDefaults = Settings();
+    g_systemSettingsPath.clear();
 }
 
 // The recording graphics and pictures outlive a driver (the fonts take long to build), but

@@ -17,7 +17,7 @@ std::string MakeScratchGameFolder(const char* tag) {
     const fs::path game = STROYLIK_GAME_DIR;
     if (!fs::exists(game / "Surfaces.ini"))
         throw std::runtime_error("the game folder " + game.string() + " has not been generated");
-    for (const char* sub : {"textures", "sound", "music", "models"})
+    for (const char* sub : {"textures", "sound", "music", "models", "locale"})
         if (fs::exists(game / sub)) fs::create_directory_symlink(game / sub, dir / sub);
     fs::copy(game / "levels", dir / "levels", fs::copy_options::recursive);
     fs::copy_file(game / "Surfaces.ini", dir / "Surfaces.ini");
@@ -41,7 +41,8 @@ GameRun GameRunner::Run(const std::string& script, const std::vector<std::string
     }
     // The settings file goes to the scratch folder too, never to the player's own.
     std::string command = "cd '" + dir_ + "' && XDG_CONFIG_HOME='" + dir_ + "/config' SDL_VIDEODRIVER=offscreen "
-                          "SDL_AUDIODRIVER=dummy " + environment + " timeout 300 '" + std::string(STROYLIK_GAME_EXE) +
+                          "SDL_AUDIODRIVER=dummy LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8 " + environment +
+                          " timeout 300 '" + std::string(STROYLIK_GAME_EXE) +
                           "' --headless" + (start ? " --start" : "") + " --script script.txt --data . --user-dir .";
     for (const std::string& a : extraArgs) command += " '" + a + "'";
     command += " > stdout.txt 2> stderr.txt";

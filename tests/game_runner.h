@@ -25,7 +25,7 @@ public:
     // Writes the script into the folder as "script.txt" and runs the game there with
     // --headless --start --script script.txt, the folder as both the game and the user folder
     // (so nothing reaches the real user's folders), then the extra arguments. `environment` is
-    // put before the command ("NAME=value ..."); without `start` the run begins in the dialog.
+    // put before the command ("NAME=value ..."; the locale variables start out as C.UTF-8); without `start` the run begins in the dialog.
     GameRun Run(const std::string& script, const std::vector<std::string>& extraArgs = {},
                 const std::string& environment = "", bool start = true);
     // Path of a file in the folder, and its contents ("" when missing).

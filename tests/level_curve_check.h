@@ -1,6 +1,6 @@
 #pragma once
-// Checks shared by both boxes' shipped-level tests: the difficulty curve and the measured
-// table in the level docs.
+// Checks shared by both boxes' shipped-level tests: the difficulty curve, the measured
+// table in the level docs and the pictures' names.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/level_names.h"
 #include "level_metrics.h"
 
 struct ShippedLevel {
@@ -42,6 +43,7 @@ inline std::vector<ShippedLevel> LoadShippedLevels(const std::string& box, int e
         }
         const LevelInfo& info = *CurrentLevelInfo();
         const bool last = n == count;
+        EXPECT_STRNE(LevelName(box == "k1" ? 1 : 2, n), "") << box << " level " << n << " has no name";
         EXPECT_EQ(info.freeBuild, last ? 1 : 0) << box << " level " << n << ": one free level, the last";
         EXPECT_EQ(info.layout, last ? 1 : 2) << box << " level " << n;
         if (last) continue;
@@ -73,8 +75,9 @@ inline void ExpectPicturesDiffer(const std::vector<ShippedLevel>& levels) {
 }
 
 // The doc's table has one row per ordinary level, in order, with the numbers measured here,
-// and no picture name twice.
-inline void ExpectDocTableMatches(const std::string& docPath, const std::vector<ShippedLevel>& levels) {
+// the name the game shows for the level (the generator writes the source's), and no picture
+// name twice.
+inline void ExpectDocTableMatches(const std::string& docPath, const std::vector<ShippedLevel>& levels, int box) {
     std::ifstream in(docPath);
     ASSERT_TRUE(in) << docPath;
     std::vector<std::string> rows;
@@ -93,7 +96,7 @@ inline void ExpectDocTableMatches(const std::string& docPath, const std::vector<
     for (size_t i = 0; i < rows.size(); ++i) {
         const std::string head = "| " + std::to_string(levels[i].number) + " | ";
         const std::string tail = gen::MeasureColumns(levels[i].measure);
-        EXPECT_EQ(rows[i].rfind(head, 0), 0u) << rows[i];
+        EXPECT_EQ(rows[i].rfind(head + LevelName(box, levels[i].number) + " | ", 0), 0u) << rows[i];
         EXPECT_TRUE(rows[i].size() >= tail.size() && rows[i].compare(rows[i].size() - tail.size(), tail.size(), tail) == 0)
             << docPath << ": " << rows[i] << " but the file measures " << tail;
     }

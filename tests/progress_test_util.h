@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 // Main menu pictures, start-screen banners and the level screen's corner buttons.
 inline constexpr int Box1X = 380, Box1Y = 320, Box2X = 860, Box2Y = 500;
 inline constexpr int NewGameX = 500, NewGameY = 220, ContinueX = 500, ContinueY = 550;
-inline constexpr int BackX = 1250, NextX = 1200, PrevX = 1130, ButtonY = 20;
+inline constexpr int BackX = 1250, NextX = 1180, PrevX = 1066, ButtonY = 20;
 
 inline std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

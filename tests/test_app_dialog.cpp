@@ -56,9 +56,13 @@ TEST(SettingsDialog, TabWalksTheTabOrderBothWays) {
     HandleDialogEvent(form, Key(plat::DIK::TAB));
     EXPECT_EQ(DialogFocus(), 2);
     HandleDialogEvent(form, Key(plat::DIK::TAB));
+    EXPECT_EQ(DialogFocus(), 3);   // the language list
+    HandleDialogEvent(form, Key(plat::DIK::TAB));
+    EXPECT_EQ(DialogFocus(), 4) << "the parents' button";
+    HandleDialogEvent(form, Key(plat::DIK::TAB));
     EXPECT_EQ(DialogFocus(), 0);
     HandleDialogEvent(form, Key(plat::DIK::TAB, true));
-    EXPECT_EQ(DialogFocus(), 2);
+    EXPECT_EQ(DialogFocus(), 3);
 }
 
 TEST(SettingsDialog, ArrowsChooseTheResolutionAndStopAtTheEnds) {

@@ -76,10 +76,12 @@ TEST(Box2ProgressMends, AMissingBox2PositionContinuesAtTheHighestSavedLevel) {
     game.Click();
     EXPECT_EQ(ReadAll("k2.dat"), "3\r\n2\r\n");
 
-    // A position that names no level is read before the screen changes and never written back.
+    // A position that names no level is told on the way to the start screen, kept aside and
+    // found again from the saves; Continue then goes on there without a second word.
     WriteAll("k2.dat", "0\r\n0\r\n");
-    message = EnterBox(game, 2, true);
+    message = ClickForMessage(game, Box2X, Box2Y);
     EXPECT_NE(message.find("k2.dat"), std::string::npos) << message;
+    EXPECT_EQ(ClickForMessage(game, ContinueX, ContinueY), "");
     EXPECT_EQ(g_currentLevel, 3);
     game.MoveTo(BackX, ButtonY);
     game.Click();

@@ -94,8 +94,8 @@ TEST(ProfilesInGame, EachChildKeepsItsOwnSolvedLevelsAcrossRestartsAndChoosesByI
     // Two children: "Who is playing?" follows the intro; the first tile is child 1, whose level
     // 1 is still solved; the menu's picture leads back to the chooser, and "+" adds child 3.
     run = runner.Run("frames 3\nclick\nframes 2\nexpect g_screenState 5\nmove 392 380\nframes 2\n"
-                     "screenshot chooser.png\nexpect g_hotButton 14\nclick\nframes 2\nexpect g_screenState 0\n"
-                     "expect currentProfile 1\nmove 180 618\nframes 2\nscreenshot menu.png\nexpect g_hotButton 15\n"
+                     "screenshot chooser.png\nexpect g_hotButton 15\nclick\nframes 2\nexpect g_screenState 0\n"
+                     "expect currentProfile 1\nmove 180 618\nframes 2\nscreenshot menu.png\nexpect g_hotButton 16\n"
                      "click\nframes 2\nexpect g_screenState 5\nmove 888 380\nclick\nframes 2\n"
                      "expect g_screenState 5\nmove 764 380\nclick\nframes 2\nexpect currentProfile 3\n"
                      "move 380 320\nclick\nframes 2\nexpect levelOverviewStates 1" + std::string(59, '0') + "\n"
@@ -154,9 +154,10 @@ TEST(ProfilesInGame, OldProgressMovesIntoTheFirstProfileAlsoWhenCutOffHalfWay) {
     WriteAll(dir / "k2.dat", "2\r\n1\r\n");
     WriteAll(dir / "k1.dat.broken-20250101-101010", "junk");
     WriteAll(dir / "levels/k1/Help_Save.ini", board);
+    WriteAll(dir / "put-aside/k1-20250101-101010-01/k1.dat", "1\r\n1\r\n");
     std::map<std::string, std::string> old;
     for (const std::string& name : OldProgressFiles(dir.string())) old[name] = ReadAll(dir / name);
-    ASSERT_EQ(old.size(), 6u);
+    ASSERT_EQ(old.size(), 7u);
 
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -171,7 +172,7 @@ TEST(ProfilesInGame, OldProgressMovesIntoTheFirstProfileAlsoWhenCutOffHalfWay) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_TRUE(fs::exists(dir / kMoveMarkerFile)) << "the cut-off move is marked";
-    EXPECT_EQ(OldProgressFiles(dir.string()).size(), 3u);
+    EXPECT_EQ(OldProgressFiles(dir.string()).size(), 4u);
     EXPECT_FALSE(fs::exists(dir / "profiles.txt"));
 
     // Level 3 has no board yet, so Continue loads it fresh, without complaint.

@@ -1,5 +1,9 @@
 // The settings file: defaults, round trip, per-key fallbacks and writing.
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
 #include <stdlib.h>
 
 #include <cstdlib>
@@ -9,6 +13,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "progress_test_util.h"
 
 namespace {
 
@@ -65,7 +70,7 @@ TEST_F(SettingsFile, WhatIsSavedIsReadBackAndDocumented) {
     const std::string path = dir_ + "/deep/er/settings.ini";   // folders are made
     std::string message;
     ASSERT_TRUE(SaveSettings(path, s, message)) << message;
-    EXPECT_FALSE(fs::exists(path + ".tmp"));
+    EXPECT_EQ(progresstest::CountStartingWith(dir_ + "/deep/er", "settings.ini.tmp"), 0) << "no temporary left";
     const std::string text = Read(path);
     EXPECT_EQ(text[0], '#');
     for (const char* key : {"# resolution", "# fullscreen", "# window", "# music", "# effects", "resolution = 1280x1024"})
@@ -131,11 +136,20 @@ TEST_F(SettingsFile, UnwritableFolderGivesAMessageAndLeavesTheOldFile) {
     std::string message;
     const std::string path = dir_ + "/settings.ini";
     ASSERT_TRUE(SaveSettings(path, s, message));
-    // A folder where the temporary file should go blocks the write even for root.
-    fs::create_directory(path + ".tmp");
+    // A file size limit stops the write half way, even for root (every save has a temporary
+    // file of its own, so no fixed name can be blocked in its place).
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{100, limit.rlim_max};
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     s.resolutionIndex = 2;
-    EXPECT_FALSE(SaveSettings(path, s, message));
+    const bool saved = SaveSettings(path, s, message);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(saved);
     EXPECT_NE(message.find(path), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary left";
     Settings back;
     EXPECT_TRUE(LoadSettings(path, back, message));
     EXPECT_EQ(back.resolutionIndex, 0);

@@ -63,8 +63,8 @@ TEST(KeyboardStep, HoldingSOnABoxScreenExportsTheBoardEveryFrame) {
 TEST(HotZones, EachZoneHasItsIdAndItsBoundsAreExcluded) {
     struct Zone { int id, left, right, top, bottom; };
     const Zone zones[] = {{HotChoice1, 210, 550, 175, 478}, {HotChoice2, 680, 1055, 306, 720},
-                          {HotBack, 1230, 1280, 0, 50},     {HotNextLevel, 1180, 1220, 0, 50},
-                          {HotPrevLevel, 1110, 1150, 0, 50}, {HotRestartLevel, 1065, 1105, 0, 40}};
+                          {HotBack, 1213, 1281, -1, 66},    {HotNextLevel, 1148, 1213, -1, 66},
+                          {HotPrevLevel, 1033, 1098, -1, 66}, {HotRestartLevel, 968, 1033, -1, 66}};
     for (const Zone& z : zones) {
         // Just inside every corner.
         for (int x : {z.left + 1, z.right - 1})

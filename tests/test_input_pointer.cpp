@@ -13,6 +13,7 @@
 #include "core/game_state.h"
 #include "game_driver.h"
 #include "game_runner.h"
+#include "menus/level_overview.h"
 #include "platform/input.h"
 #include "platform/letterbox.h"
 #include "render/graphics.h"
@@ -161,6 +162,18 @@ TEST_F(PointerEvents, AFingerMovesTheCursorThenPressesAndLiftingReleases) {
     game.Frame();
     EXPECT_EQ(g_clickLatch, 101);
     EXPECT_EQ(g_drag.state, DragReleased);
+}
+
+TEST_F(PointerEvents, ATapOnThePageArrowTurnsTheOverviewPage) {
+    game.MoveTo(380, 320);   // the main menu's box 1
+    game.Click();
+    ASSERT_EQ(OverviewPage(), 0);
+    const float x = (PageNextRect.left + 20) / 1280.0f, y = (PageNextRect.top + 30) / 1024.0f;
+    Finger(SDL_FINGERDOWN, 3, x, y);
+    game.Frames(2);
+    Finger(SDL_FINGERUP, 3, x, y);
+    game.Frames(2);
+    EXPECT_EQ(OverviewPage(), 1);
 }
 
 TEST_F(PointerEvents, TheMouseIsAbsoluteAndTouchEchoesAreIgnored) {

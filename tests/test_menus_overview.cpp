@@ -11,6 +11,8 @@
 #include "box1/box1.h"
 #include "box1_mouse.h"
 #include "core/game_error.h"
+#include "core/i18n.h"
+#include "core/level_names.h"
 #include "core/state_dump.h"
 #include "game_driver.h"
 #include "menus/level_overview.h"
@@ -93,7 +95,7 @@ TEST(LevelOverviewTest, SolvingLevel1StarsItsTileOpensTile2AndTile2StartsLevel2)
     EXPECT_EQ(OverviewTileState(3), TileLocked);
     EXPECT_EQ(DumpValue("levelOverviewStates"), "21" + std::string(levels - 2, '0'));
     const std::string json = DumpValue("levelOverview");
-    EXPECT_NE(json.find("{\"level\":1,\"x\":73,\"y\":696,\"w\":108,\"h\":100,\"state\":2}"), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"level\":1,\"x\":73,\"y\":678,\"w\":108,\"h\":100,\"state\":2,\"name\":\"Тележка\"}"), std::string::npos) << json;
     EXPECT_NE(json.find("\"level\":2,"), std::string::npos);
 
     // Solved and locked tiles look different: a star on one, a dimmed picture on the other.
@@ -155,6 +157,7 @@ TEST(LevelOverviewTest, TilesAreLargeEnoughInsideTheScreenAndClearOfTheBanners) 
 void MakeLongBox(int solved) {
     const std::string first = ReadText("levels/k1/level1.ini");
     for (int level = 1; level <= 65; ++level) std::ofstream("levels/k1/level" + std::to_string(level) + ".ini") << first;
+    for (int level = 66; level <= MaxLevel; ++level) fs::remove("levels/k1/level" + std::to_string(level) + ".ini");
     std::ofstream("save/k1/sk_1.dat") << "1\r\n";   // the box has progress
     std::ofstream("k1.dat") << solved + 1 << "\r\n" << solved << "\r\n";
 }
@@ -190,6 +193,52 @@ TEST(LevelOverviewTest, PagesOpenAtTheFirstUnsolvedLevelAndTurnWithTheArrows) {
     EXPECT_EQ(g_currentLevel, 12);
     EXPECT_EQ(g_maxCompletedLevel, 40);
     EXPECT_EQ(ReadText("k1.dat"), "12\r\n40\r\n");
+}
+
+// Quads drawn in a colour (a name's letters) that start inside [left, right) x [top, bottom) of
+// the virtual screen, or a large negative number when one lies outside; records are in pixels.
+int QuadsIn(uint32_t colour, int left, int top, int right, int bottom) {
+    int count = 0;
+    for (const auto& r : g_sprite->records())
+        if (r.color == colour) {
+            const float x = r.x / g_scaleX + 0.5f, y = r.y / g_scaleY + 0.5f;
+            count += x >= left && x < right && y >= top && y < bottom ? 1 : -1000;
+        }
+    return count;
+}
+
+TEST(LevelOverviewTest, AHundredLevelsMakeFourPagesAndTheHotTileIsNamedUnderThemAndOnItsLevel) {
+    GameDriver game;
+    std::ofstream("save/k2/sk_1.dat") << "1\r\n";
+    std::ofstream("k2.dat") << "100\r\n99\r\n";
+    ASSERT_NO_FATAL_FAILURE(OpenStartScreen(game, Box2X, Box2Y, ScreenBox2Start));
+    EXPECT_EQ(OverviewPageCount(), 4);
+    ASSERT_EQ(OverviewPage(), 3) << "the page of the free level";
+    ASSERT_EQ(OverviewTiles().size(), 10u);
+    // The name of the tile under the cursor, and only then, under the grid: "Сова", four letters.
+    ASSERT_STREQ(LevelName(2, 93), "Сова");
+    const OverviewTile* tile = FindTile(OverviewTiles(), 93);
+    game.MoveTo(tile->x + 20, tile->y + 50);
+    game.Frame();
+    EXPECT_EQ(QuadsIn(0xFF3C3C3C, 0, TileNameTop, VirtualWidth, VirtualHeight), 4);
+    game.MoveTo(640, 300);
+    game.Frame();
+    EXPECT_EQ(QuadsIn(0xFF3C3C3C, 0, 0, VirtualWidth, VirtualHeight), 0);
+    // The level screen shows it in the corner left of the hint line.
+    ASSERT_NO_FATAL_FAILURE(ClickTile(game, 93));
+    game.Frame();
+    EXPECT_EQ(QuadsIn(0xFF6A4A2A, 16, 0, 376, 40), 4);
+    // In English the same level is the owl, on its screen and in the dump's tiles.
+    std::string message;
+    SetLocaleDir(STROYLIK_GAME_DIR "/locale");
+    ASSERT_TRUE(LoadLanguage("en", message)) << message;
+    game.Frame();
+    EXPECT_EQ(QuadsIn(0xFF6A4A2A, 16, 0, 376, 40), 3);
+    OpenLevelOverview(2, 99);
+    g_screenState = ScreenBox2Start;
+    EXPECT_NE(DumpValue("levelOverview").find("\"level\":93,\"x\":299,\"y\":678,\"w\":108,\"h\":100,\"state\":2,\"name\":\"Owl\""),
+              std::string::npos);
+    LoadLanguage(kSourceLanguage, message);
 }
 
 TEST(LevelOverviewTest, ABadLevelFileCostsOnlyItsPictureAndIsNamed) {
@@ -244,7 +293,7 @@ TEST(LevelOverviewTest, ADamagedPositionFileIsToldOnceKeptAsideAndCountedFromThe
         if (entry.path().filename().string().rfind("k1.dat.broken-", 0) == 0) aside = entry.path().filename().string();
     ASSERT_FALSE(aside.empty()) << message;
     EXPECT_EQ(ReadText(aside), "zz\r\n0\r\n") << "kept as it was";
-    EXPECT_NE(message.find("k1.dat: line 1"), std::string::npos) << message;
+    EXPECT_NE(message.find("k1.dat\", line 1"), std::string::npos) << message;
     EXPECT_NE(message.find(aside), std::string::npos) << message;
     EXPECT_NE(message.find("с уровня 1"), std::string::npos) << message;
     EXPECT_EQ(ReadText("k1.dat"), "1\r\n0\r\n") << "a new one, from the saves";
@@ -267,7 +316,7 @@ TEST(LevelOverviewTest, AnEmptyLevelFileIsABrokenTileThatStaysShutAndIsToldOnce)
     std::ofstream("levels/k1/level1.ini", std::ios::binary | std::ios::trunc);
     const std::string message = ClickForMessage(game, Box1X, Box1Y);
     ASSERT_EQ(g_screenState, ScreenBox1Start);
-    EXPECT_NE(message.find("level1.ini: файл пуст, в нём нет ни одного числа."), std::string::npos) << message;
+    EXPECT_NE(message.find("level1.ini\": файл пуст, в нём нет ни одного числа."), std::string::npos) << message;
     EXPECT_EQ(message.find("level1.ini"), message.rfind("level1.ini")) << message;
     EXPECT_FALSE(OverviewHasPicture(1));
     EXPECT_TRUE(OverviewHasPicture(2));

@@ -102,7 +102,7 @@ TEST(ProgressMends, AnUnwritableSaveFolderIsReportedWithTheSystemsReason) {
         return n;
     };
     EXPECT_EQ(count("sk_1.dat"), 1) << message;
-    EXPECT_EQ(count("k1.dat:"), 1) << message;
+    EXPECT_EQ(count("k1.dat\""), 1) << message;
     EXPECT_NE(message.find("Is a directory"), std::string::npos) << message;
     EXPECT_NE(message.find("Not a directory"), std::string::npos) << message;
     EXPECT_EQ(message.find("may be missing"), std::string::npos) << message;

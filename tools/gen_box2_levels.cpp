@@ -230,7 +230,10 @@ std::vector<ReportedLevel> WriteBox2Levels(const std::string& content, const std
     if (std::filesystem::exists(dir))
         for (const auto& entry : std::filesystem::directory_iterator(dir))
             if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
+    // Numbers, not letters, decide the order: level100.txt comes after level99.txt.
+    std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
     std::filesystem::create_directories(out + "/levels/k2");
     static Box2LevelData level;
     std::vector<ReportedLevel> reports;

@@ -176,6 +176,14 @@ void DrawHand(Canvas& sheet) {
     }
 }
 
+// The glow: white, fading over GlowMargin pixels round a square hole of the middle slice.
+void DrawGlowPicture(Canvas& sheet) {
+    View v = Place(sheet, GlowSheetX, GlowSheetY, 0, 0, GlowSize, GlowSize);
+    const float m = GlowMargin;
+    auto hole = [=](float x, float y) { return SdBox(x, y, m, m, 2 * m, 2 * m, 0); };
+    Glow(v, 0, 0, GlowSize, GlowSize, hole, Hex(0xFFFFFF), m);
+}
+
 // ---- The speaker button of the main menu -------------------------------------------------------
 
 // A music note; struck through when the music is off.
@@ -303,6 +311,7 @@ void DrawMainSheetShell(Canvas& sheet) {
     DrawButtons(sheet);
     DrawHintButtonArt(sheet);
     DrawHand(sheet);
+    DrawGlowPicture(sheet);
     DrawSoundButtons(sheet);
     DrawTitleStrip(sheet);
     DrawStar(sheet);

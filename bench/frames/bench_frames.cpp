@@ -21,6 +21,8 @@
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "core/options.h"
+#include "input/actions.h"
+#include "input/focus.h"
 #include "platform/clock.h"
 #include "platform/device.h"
 #include "platform/input.h"
@@ -205,6 +207,16 @@ void BM_Box1Drag(benchmark::State& state) {
     Button(false);
 }
 
+// The same screen as a keyboard player sees it: the focus frame on a field cell.
+void BM_Box1DragFocus(benchmark::State& state) {
+    EnterBoxHolding(ScreenBox1, "./levels/k1/level", loadlevels, FirstPaletteFigureBox1);
+    if (g_drag.figure == 0) state.SkipWithError("no figure picked up");
+    SetKeysInUse(true);
+    SwitchFocusZone();
+    MeasureScreen(state, Sway);
+    Button(false);
+}
+
 void BM_Box2Drag(benchmark::State& state) {
     EnterBoxHolding(ScreenBox2, "./levels/k2/level", loadlevels2, FirstPaletteFigureBox2);
     if (g_drag.figure == 0) state.SkipWithError("no figure picked up");
@@ -289,6 +301,7 @@ int main(int argc, char** argv) {
     add("MainMenu", BM_MainMenu, FramesPerScreen);
     add("StartScreen", BM_StartScreen, FramesPerScreen);
     add("Box1LargestDrag", BM_Box1Drag, FramesPerScreen);
+    add("Box1LargestDragFocus", BM_Box1DragFocus, FramesPerScreen);
     add("Box2LargestDrag", BM_Box2Drag, FramesPerScreen);
     add("Box1LargestStill", BM_Box1Still, FramesPerScreen);
     add("Box1LargestHint3", BM_Box1Hint, FramesPerScreen);

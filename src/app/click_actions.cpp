@@ -6,14 +6,18 @@
 #include "app/form.h"
 #include "app/frame_loop.h"
 #include "app/overview_actions.h"
+#include "app/parent_input.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/hint.h"
+#include "core/new_game_aside.h"
+#include "core/parent_state.h"
 #include "core/paths.h"
 #include "core/profiles.h"
 #include "menus/profile_chooser.h"
 #include "box1/box1.h"
 #include "box2/box2.h"
+#include "menus/parent_gate.h"
 #include "render/stars.h"
 #include "sound/sound.h"
 #include "sound/sound_switches.h"
@@ -66,11 +70,30 @@ void ContinueInto(int screen, std::string (*readPosition)(), const char* prefix,
     if (!problem.empty()) throw GameFileError(problem);
 }
 
+// A new game over a box's progress takes two presses of its banner: the first lights the
+// banner, the second puts the old boards aside (never deleted: the parent corner can bring
+// them back) and starts. False while it waits; throws when the old progress cannot be moved,
+// and then nothing is cleared.
+bool ConfirmNewGame(int box) {
+    if (!BoxHasProgress(box)) return true;
+    if (g_newGameAsked != box) {
+        g_newGameAsked = box;
+        g_clickLatch = 0;
+        return false;
+    }
+    g_newGameAsked = 0;
+    const std::string problem = PutBoxProgressAside(box);
+    if (!problem.empty()) throw GameFileError(problem + "\nThe new game is not started; the old one is kept.");
+    return true;
+}
+
 }  // namespace
 
 int RunClickAction() {
     const int hot = g_hotButton;
     const int screen = g_screenState;
+    // The lit banner waits for the very next click only.
+    if (hot != HotChoice1) g_newGameAsked = 0;
 
     if (hot == HotBack && (screen == ScreenBox1Start || screen == ScreenBox2Start)) {   // 1
         g_clickLatch = 0;
@@ -78,8 +101,15 @@ int RunClickAction() {
         return 1;
     }
     if (hot == HotBack && screen == ScreenMainMenu) {   // 2
-        CloseWindow();
+        // In kiosk mode only a parent quits; the window's own close still saves and ends.
+        if (g_kiosk) OpenParentGate(GateForQuit);
+        else CloseWindow();
         return 2;
+    }
+    if (hot == HotParent && screen == ScreenMainMenu) {   // 21
+        OpenParentGate(GateForCorner);
+        g_clickLatch = 0;
+        return 21;
     }
     if (hot == HotNextLevel && screen == ScreenBox1 && NextLevelAllowed()) {   // 3
         SaveK1();
@@ -109,6 +139,7 @@ int RunClickAction() {
     }
     if (hot == HotChoice1 && screen == ScreenMainMenu) {   // 7
         g_saveExists = FileExists(SaveFile(1, 1)) ? -1 : 0;
+        g_newGameAsked = 0;
         StopMediaChannel(1);
         StopMediaChannel(2);
         g_screenState = ScreenBox1Start;
@@ -117,6 +148,7 @@ int RunClickAction() {
         return 7;
     }
     if (hot == HotChoice1 && screen == ScreenBox1Start) {   // 8
+        if (!ConfirmNewGame(1)) return 20;
         g_screenState = ScreenBox1;
         g_maxCompletedLevel = 0;
         clearsave();
@@ -132,6 +164,7 @@ int RunClickAction() {
     }
     if (hot == HotChoice2 && screen == ScreenMainMenu) {   // 10
         g_saveExists = FileExists(SaveFile(2, 1)) ? -1 : 0;
+        g_newGameAsked = 0;
         StopMediaChannel(1);
         StopMediaChannel(2);
         g_screenState = ScreenBox2Start;
@@ -140,6 +173,7 @@ int RunClickAction() {
         return 10;
     }
     if (hot == HotChoice1 && screen == ScreenBox2Start) {   // 11
+        if (!ConfirmNewGame(2)) return 20;
         g_maxCompletedLevel = 0;
         g_screenState = ScreenBox2;
         clearsave2();
@@ -217,6 +251,8 @@ bool LeaveBoxScreen() {
     PeremotkaMusic();
     // Both files are tried: a position that cannot be written must not cost the board, and
     // each failure is told once, together.
+    // A picture the child has finished counts even when they leave without the "go on" click.
+    MarkProgress();
     std::string problems;
     const bool box2 = screen == ScreenBox2;
     for (void (*save)() : {box2 ? savecurrlevel2 : savecurrlevel, box2 ? SaveK2 : SaveK1}) {

@@ -15,7 +15,9 @@
 #include "app/game_ini.h"
 #include "core/timing.h"
 #include "app/frame_loop.h"
+#include "app/parent_input.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/model.h"
@@ -93,6 +95,7 @@ void TForm1::Button1Click() {
     g_vsync = g_options.vsync;
     // Before the menu music is loaded, so each bad file is told here and nowhere later.
     ReportSoundFiles();
+    SetPictureLanguage(CurrentLanguage());
     plat::HRESULT hr = plat::S_OK;
     try {
         hr = InitD3D();
@@ -114,12 +117,13 @@ void TForm1::Button1Click() {
     g_cursorY = 800;
     g_gameStarted = true;
     window.SetSystemCursorVisible(false);
-    ComboBox1.enabled = Button1.enabled = Button2.enabled = false;
-    Button1.visible = Button2.visible = Label1.visible = false;
+    ComboBox1.enabled = Button1.enabled = Button2.enabled = Button3.enabled = false;
+    Button1.visible = Button2.visible = Button3.visible = Label1.visible = false;
     ReleaseSettingsDialog();
     // --windowed asks for a window this time; otherwise the mode the player left the game in.
     window.EnterGameMode(g_screenWidth, g_screenHeight, g_settings.fullscreen && !g_options.windowed,
                          g_settings.windowWidth, g_settings.windowHeight);
+    window.SetTitle(Tr("Стройлик"));
     FRunning = -1;
     hr = CreateMouse();
     if (plat::Failed(hr)) WriteErrorLog(hr, "Error-MouseCreate");
@@ -128,6 +132,11 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button2Click() { Close(); }
+
+void TForm1::Button3Click() {
+    Button1Click();
+    if (g_gameStarted) OpenParentGateOnStart();
+}
 
 void TForm1::Close() {
     if (closing_) return;

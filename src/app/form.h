@@ -37,8 +37,11 @@ public:
     // Dialog components, in their stored order.
     DialogControl Button1;
     DialogControl Button2;
+    DialogControl Button3;   // "for parents"
     DialogControl Label1;
     DialogComboBox ComboBox1;
+    DialogControl Label2;        // "Язык:"
+    DialogComboBox ComboBox2;    // the languages, each in its own name
 
     int32_t FRunning = 0;   // -1 while frames are drawn
 
@@ -49,6 +52,7 @@ public:
     void FormKeyDown() {}   // the game reads the keyboard itself
     void Button1Click();
     void Button2Click();
+    void Button3Click();
     void FormClose();
     void FormDestroy();
     void ApplicationEvents1Deactivate();

@@ -5,7 +5,12 @@
 
 #include "core/error_log.h"
 #include "core/options.h"
+#include "app/action_routes.h"
 #include "app/form.h"
+#include "input/actions.h"
+#include "input/click_carry.h"
+#include "app/parent_input.h"
+#include "core/parent_state.h"
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "box1/box1.h"
@@ -14,8 +19,10 @@
 #include "menus/menus.h"
 #include "menus/profile_chooser.h"
 #include "core/profiles.h"
+#include "menus/parent_gate.h"
 #include "render/graphics.h"
 #include "render/model.h"
+#include "render/shown_text.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
 
@@ -70,14 +77,17 @@ void DrawFrameContents() {
     g_sprite->SetTransform(plat::MatrixScaling(g_scaleX, g_scaleY, g_scaleZ));
     // "Who is playing?" follows the intro when more than one child plays here.
     if (g_introActive != 1 && TakeChooserPending() && g_screenState == ScreenMainMenu) g_screenState = ScreenProfiles;
-    if (g_screenState == ScreenMainMenu) drawmenu0();
+    if (g_screenState == ScreenMainMenu) {
+        if (!DrawParentScreens()) drawmenu0();
+    }
     else if (g_screenState == ScreenProfiles) DrawProfileChooser();
     else if (g_screenState == ScreenBox1) drawlevelskorobka1();
     else if (g_screenState == ScreenBox2) drawlevelskorobka2();
     else if (g_screenState == ScreenBox1Start || g_screenState == ScreenBox2Start) DrawViborStart();
 
     plat::SetRect(g_rect, 5, 1013, 100, 1024);
-    if (g_fontSmall) g_fontSmall->DrawText(g_sprite.get(), "Ver. " STROYLIK_VERSION, g_rect, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+    if (g_fontSmall) DrawShownText(*g_fontSmall, *g_sprite, "Ver. " STROYLIK_VERSION, g_rect, 0xFFFFFFFF);
+    DrawParentGate();
 
     plat::SetRect(g_rect, 0, 0, 32, 32);
     g_spritePos = plat::Vec3{static_cast<float>(g_cursorX), static_cast<float>(g_cursorY), 0.0f};
@@ -93,6 +103,7 @@ void RenderFrame() {
     DrawFrameContents();
     g_device->EndScene();
     g_device->Present();
+    EndShownTextFrame();
 }
 
 void AbortFrame() {
@@ -108,7 +119,9 @@ int32_t CursorFromPointer(double picturePixels, float scale, int32_t maxValue) {
     return static_cast<int32_t>(v);
 }
 
-int FrameLogic() {
+namespace {
+
+int MouseStep() {
     plat::MouseState mouse;
     plat::HRESULT hr = plat::E_FAIL;
     if (Form1 && Form1->FMouseDevice) hr = Form1->FMouseDevice->GetDeviceState(mouse);
@@ -120,11 +133,19 @@ int FrameLogic() {
             }
         }
     }
-    const bool left = mouse.buttons[0] == 0x80;
+    const bool mouseLeft = mouse.buttons[0] == 0x80;
+    const bool left = mouseLeft || VirtualButtonDown();
     const bool right = mouse.buttons[1] == 0x80;
+    NoteMouseButtons(mouseLeft, right);
     if (left || right || mouse.lX != 0 || mouse.lY != 0) NoteHintInput();
 
-    if (!left) {
+    // The parent's gate and corner take the clicks and keys while they are on screen.
+    const bool parent = RunParentInput(left, left && g_clickLatch > 100);
+    if (parent) {
+        g_clickLatch = left ? 0 : 101;
+    } else if (CarryButtons(left, right)) {
+        // Carrying: the buttons went to the hand; the cursor still follows the mouse.
+    } else if (!left) {
         g_clickLatch = 101;
         g_drag.state = (g_drag.state == DragHeld || g_drag.state == DragReleased) ? DragReleased : DragIdle;
     } else {
@@ -141,18 +162,19 @@ int FrameLogic() {
             if (row == 0 && RunSoundButtonClick()) return 0;
         }
     }
-    if (right && g_clickLatch > 100) {
+    if (!parent && right && g_clickLatch > 100) {
         g_clickLatch = 0;
         return 0;
     }
     double pointerX = 0, pointerY = 0;
     if (!g_options.relativeMouse && plat::Succeeded(hr) && Form1->FMouseDevice->Pointer(pointerX, pointerY)) {
-        // The cursor is where the pointer is, in the virtual screen the picture shows.
-        const int32_t x = CursorFromPointer(pointerX, g_scaleX, CursorMaxX);
-        const int32_t y = CursorFromPointer(pointerY, g_scaleY, CursorMaxY);
-        if (x != g_cursorX || y != g_cursorY) NoteHintInput();
-        g_cursorX = x;
-        g_cursorY = y;
+        // The cursor is where the pointer is, in the virtual screen the picture shows; a
+        // pointer at rest leaves it where the keys may have put it.
+        if (Form1->FMouseDevice->PointerMoved()) {
+            NoteHintInput();
+            g_cursorX = CursorFromPointer(pointerX, g_scaleX, CursorMaxX);
+            g_cursorY = CursorFromPointer(pointerY, g_scaleY, CursorMaxY);
+        }
         return 0;
     }
     // In 64 bits: twice a large report must clamp, not wrap round.
@@ -164,5 +186,15 @@ int FrameLogic() {
     if (y < 0) y = 0;
     g_cursorX = static_cast<int32_t>(x);
     g_cursorY = static_cast<int32_t>(y);
+    return 0;
+}
+
+}  // namespace
+
+int FrameLogic() {
+    MouseStep();
+    // The gate and the corner read their own keys; the screen underneath gets none of them.
+    if (g_parentCorner == 1 || GateOpen()) FrameActions().clear();
+    else RouteFrameActions();
     return 0;
 }

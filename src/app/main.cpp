@@ -2,6 +2,7 @@
 // window is closed.
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "core/error_log.h"
 #include "app/form.h"
@@ -12,7 +13,10 @@
 #include "core/options.h"
 #include "core/player_message.h"
 #include "core/profiles.h"
+#include "core/paths.h"
 #include "core/settings.h"
+#include "core/user_lock.h"
+#include "app/parent_rows.h"
 #include "app/script.h"
 #include "app/settings_dialog.h"
 #include "app/user_files.h"
@@ -30,13 +34,13 @@ void ShowPassError(const std::string& text) {
     if (Form1) Form1->ShowMessage(text, GameName());
 }
 
-int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
+int RunGame(ScriptDriver& script, const std::vector<std::string>& startMessages) {
     std::string error;
     plat::WindowOptions windowOptions;
     windowOptions.headless = g_options.headless;
     windowOptions.windowed = g_options.windowed;
     windowOptions.relativeMouse = g_options.relativeMouse;
-    if (!Form1->window.Create(windowOptions, 418, 179, "Стройлик (Настройка)", error)) {
+    if (!Form1->window.Create(windowOptions, 418, 179, Tr("Стройлик (Настройка)"), error)) {
         // Nothing can be drawn: the player is told why, and "Debug.txt" keeps it.
         plat::ShowMessage(error, GameName(), g_options.headless);
         try {
@@ -51,10 +55,12 @@ int RunGame(ScriptDriver& script, const std::string& settingsMessage) {
         Form1->FormCreate();
     } catch (const std::exception& e) {
         // Without the picture list nothing can be drawn: say which file and stop.
-        Form1->ShowMessage(std::string(e.what()) + "\n" + Tr("Без него игра не может начаться."), GameName());
+        Form1->ShowMessage(TrFormat("{reason}\nБез этого файла игра не может начаться.", {{"reason", e.what()}}),
+                           GameName());
         return 1;
     }
-    if (!settingsMessage.empty()) Form1->ShowMessage(settingsMessage, GameName());
+    for (const std::string& message : startMessages)
+        if (!message.empty()) Form1->ShowMessage(message, GameName());
     Form1->window.SetDialogEventSink([](const plat::Window::DialogEvent& e) { HandleDialogEvent(*Form1, e); });
     Form1->window.SetVsync(g_options.vsync);
     Form1->ComboBox1.itemIndex = PreselectedResolution(g_options);
@@ -100,7 +106,18 @@ int main(int argc, char** argv) {
     plat::KeepLargeBlocksReturnable();
     SetUpPlayerMessages();
     std::string error;
-    if (!ParseOptions(argc, argv, g_options, error)) {
+    bool parsed = ParseOptions(argc, argv, g_options, error);
+    // The folders, settings and language come first, so even an option's error speaks the
+    // player's language. Reading only: nothing is written before the user folder is locked.
+    std::string folderError, settingsMessage, languageMessage;
+    const bool folders = SetUpFolders(g_options, folderError);
+    if (folders) {
+        LoadPlayerSettings(settingsMessage);
+        ChooseStartLanguage(g_options, languageMessage);
+        SetUpPlayerMessages();
+    }
+    if (!parsed) {
+        ParseOptions(argc, argv, g_options, error);   // again, for the error in that language
         // One line says what is wrong; the whole usage would bury it.
         TellPlayer(error);
         TellPlayer(Tr("Все параметры: stroylik --help."));
@@ -110,13 +127,19 @@ int main(int argc, char** argv) {
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
-    if (!SetUpFolders(g_options, error)) {
-        TellPlayer(error);
-        if (!g_options.headless) plat::ShowMessage(TrFormat("Игра не может начаться: {reason}", {{"reason", error}}), GameName(), false);
+    if (!folders) {
+        TellPlayer(folderError);
+        if (!g_options.headless)
+            plat::ShowMessage(TrFormat("Игра не может начаться: {reason}", {{"reason", folderError}}), GameName(), false);
         return 1;
     }
-    std::string settingsMessage;
-    LoadPlayerSettings(settingsMessage);
+    // Before anything is written: a second game on these saves stops here.
+    if (!LockUserFolder(UserDir(), error)) {
+        TellPlayer(error);
+        if (!g_options.headless) plat::ShowMessage(error, GameName(), false);
+        return 1;
+    }
+    ApplyKioskSetting();
     // The old progress becomes the first child's, and --profile chooses who plays.
     const std::string profileMessage = StartProfiles(g_options.profile);
     if (!profileMessage.empty()) settingsMessage += (settingsMessage.empty() ? "" : "\n\n") + profileMessage;
@@ -130,7 +153,7 @@ int main(int argc, char** argv) {
     Form1 = new TForm1;
     int code = 0;
     try {
-        code = RunGame(script, settingsMessage);
+        code = RunGame(script, {languageMessage, settingsMessage});
         if (!Form1->destroyed()) {
             Form1->Close();
             Form1->FormDestroy();

@@ -17,6 +17,7 @@
 #include "core/options.h"
 #include "core/state_dump.h"
 #include "platform/device.h"
+#include "platform/gamepad.h"
 #include "platform/input.h"
 #include "render/graphics.h"
 
@@ -30,6 +31,7 @@ enum class Word {
     Key,         // a key name the keyboard knows
     Button,      // left or right
     DownUp,      // down or up
+    PadButton,   // a game controller's button name
     Focus,       // lost or gained
     Device,      // lost or reset
     Any,         // a file or a state name: anything
@@ -58,6 +60,7 @@ constexpr CommandShape kCommands[] = {
     {"expect", 2, {Word::Any, Word::Any}, true},
     {"close", 0, {}, false},
     {"await", 3, {Word::Count, Word::Any, Word::Any}, true},
+    {"pad", 2, {Word::PadButton, Word::DownUp}, false},
 };
 
 bool ParseNumber(const std::string& text, long long& out) {
@@ -93,6 +96,10 @@ std::string CheckWord(Word kind, const std::string& word) {
         return ButtonIndex(word) >= 0 ? "" : "left or right";
     case Word::DownUp:
         return word == "down" || word == "up" ? "" : "down or up";
+    case Word::PadButton: {
+        plat::PadButton button;
+        return plat::PadButtonByName(word.c_str(), button) ? "" : "a pad button (see docs/scripts.md)";
+    }
     case Word::Focus:
         return word == "lost" || word == "gained" ? "" : "lost or gained";
     case Word::Device:
@@ -249,6 +256,12 @@ bool ScriptDriver::Execute(const Line& line, TForm1& form, bool& needsFrame) {
         if (!code) return Fail(line, "unknown key \"" + w[1] + "\"");
         if (w[2] != "down" && w[2] != "up") return Fail(line, "a key goes down or up");
         input.SetKey(code, w[2] == "down");
+    } else if (cmd == "pad") {
+        plat::PadButton button;
+        if (!plat::PadButtonByName(w[1].c_str(), button)) return Fail(line, "unknown pad button \"" + w[1] + "\"");
+        if (w[2] != "down" && w[2] != "up") return Fail(line, "a pad button goes down or up");
+        const char* error = "";
+        if (!plat::SetVirtualPadButton(button, w[2] == "down", &error)) return Fail(line, error);
     } else if (cmd == "focus") {
         if (w[1] != "lost" && w[1] != "gained") return Fail(line, "focus is lost or gained");
         form.window.Dispatch(w[1] == "lost" ? plat::Window::Event::FocusLost : plat::Window::Event::FocusGained,

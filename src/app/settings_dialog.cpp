@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/form.h"
+#include "app/user_files.h"
 #include "core/i18n.h"
 #include "core/options.h"
 #include "core/player_message.h"
@@ -15,6 +16,7 @@
 #include "platform/input.h"
 #include "platform/sprite.h"
 #include "platform/texture.h"
+#include "render/shown_text.h"
 
 namespace {
 
@@ -44,13 +46,16 @@ int g_pressed = -1;        // tab order of the button held down by the mouse
 bool g_pressedInside = false;
 int g_listHot = 0;         // highlighted item of the open list
 int g_mouseX = -1, g_mouseY = -1;
+constexpr int kTabStops = 5;   // the controls that take the focus, tab orders 0..4
+std::vector<std::string> g_languages;   // the codes behind the language list's items
+int g_languageShown = -1;               // the list item the dialog's texts are in
 
 bool Inside(const DialogControl& c, int x, int y) {
     return x >= c.left && x < c.left + c.width && y >= c.top && y < c.top + c.height;
 }
 
 DialogControl* ControlByTab(TForm1& form, int tab) {
-    DialogControl* all[] = {&form.Button1, &form.Button2, &form.ComboBox1};
+    DialogControl* all[] = {&form.Button1, &form.Button2, &form.ComboBox1, &form.ComboBox2, &form.Button3};
     for (DialogControl* c : all)
         if (c->tabOrder == tab) return c;
     return nullptr;
@@ -59,8 +64,8 @@ DialogControl* ControlByTab(TForm1& form, int tab) {
 bool Focusable(const DialogControl* c) { return c && c->visible && c->enabled && c->tabOrder >= 0; }
 
 void MoveFocus(TForm1& form, int step) {
-    for (int i = 1; i <= 3; ++i) {
-        int tab = ((g_focus + step * i) % 3 + 3) % 3;
+    for (int i = 1; i <= kTabStops; ++i) {
+        int tab = ((g_focus + step * i) % kTabStops + kTabStops) % kTabStops;
         if (Focusable(ControlByTab(form, tab))) {
             g_focus = tab;
             return;
@@ -68,9 +73,33 @@ void MoveFocus(TForm1& form, int step) {
     }
 }
 
+DialogComboBox* ComboByTab(TForm1& form, int tab) {
+    for (DialogComboBox* c : {&form.ComboBox1, &form.ComboBox2})
+        if (c->tabOrder == tab) return c;
+    return nullptr;
+}
+
+DialogComboBox* DroppedCombo(TForm1& form) {
+    for (DialogComboBox* c : {&form.ComboBox1, &form.ComboBox2})
+        if (c->dropped) return c;
+    return nullptr;
+}
+
+// A language chosen in the list: the dialog speaks it at once, and the settings keep it.
+void ApplyChosenLanguage(TForm1& form) {
+    const int index = form.ComboBox2.itemIndex;
+    if (index == g_languageShown || index < 0 || index >= static_cast<int>(g_languages.size())) return;
+    std::string message;
+    if (!LoadLanguage(g_languages[index], message)) form.ShowMessage(message, Tr("Стройлик"));
+    else if (!RememberLanguage(g_languages[index], message)) form.ShowMessage(message, Tr("Стройлик"));
+    CaptionDialogControls(form);
+    form.window.SetTitle(Tr("Стройлик (Настройка)"));
+}
+
 void ClickButton(TForm1& form, int tab) {
     if (tab == form.Button1.tabOrder && form.Button1.enabled) form.Button1Click();
     else if (tab == form.Button2.tabOrder && form.Button2.enabled) form.Button2Click();
+    else if (tab == form.Button3.tabOrder && form.Button3.enabled) form.Button3Click();
 }
 
 // ---- drawing ----------------------------------------------------------------------------
@@ -114,11 +143,11 @@ void FocusRect(int x, int y, int w, int h) {
 void Text(const std::string& text, int x, int y, int w, int h, uint32_t colour) {
     plat::Rect r;
     plat::SetRect(r, x, y, x + w, y + h);
-    g_dialog.font->DrawText(g_dialog.sprite.get(), text, r, plat::DT_LEFT_TOP, colour);
+    DrawShownText(*g_dialog.font, *g_dialog.sprite, text, r, colour);
 }
 
 void CentredText(const std::string& text, int x, int y, int w, int h, uint32_t colour) {
-    int tw = g_dialog.font->MeasureWidth(text);
+    int tw = std::min(w, g_dialog.font->MeasureWidth(text));
     int th = g_dialog.font->height();
     Text(text, x + (w - tw) / 2, y + (h - th) / 2, w, h, colour);
 }
@@ -227,8 +256,27 @@ bool EnsureGraphics(TForm1& form) {
 
 }  // namespace
 
+void CaptionDialogControls(TForm1& form) {
+    form.Label1.caption = Tr("Выберите разрешение игры:");
+    form.ComboBox1.items.clear();
+    for (const auto& [width, height] : {std::pair{800, 600}, std::pair{1024, 768}, std::pair{1280, 1024}})
+        // TRANSLATORS: a screen size; "х" is the Cyrillic letter, write the x of your script.
+        form.ComboBox1.items.push_back(
+            TrFormat("{width}х{height}", {{"width", std::to_string(width)}, {"height", std::to_string(height)}}));
+    form.Button1.caption = Tr("Начать игру");
+    form.Button2.caption = Tr("Выход");
+    form.Label2.caption = Tr("Язык:");
+    g_languages = AvailableLanguages();
+    form.ComboBox2.items.clear();
+    form.ComboBox2.itemIndex = 0;
+    for (size_t i = 0; i < g_languages.size(); ++i) {
+        form.ComboBox2.items.push_back(LanguageOwnName(g_languages[i]));
+        if (g_languages[i] == CurrentLanguage()) form.ComboBox2.itemIndex = static_cast<int>(i);
+    }
+    g_languageShown = form.ComboBox2.itemIndex;
+}
+
 void SetUpDialogControls(TForm1& form) {
-    form.Label1.caption = "Выберите разрешение игры:";
     form.Label1.left = 16;
     form.Label1.top = 8;
     form.Label1.width = 200;
@@ -237,21 +285,35 @@ void SetUpDialogControls(TForm1& form) {
     form.ComboBox1.top = 32;
     form.ComboBox1.width = 145;
     form.ComboBox1.height = 21;
-    form.ComboBox1.items = {"800х600", "1024х768", "1280х1024"};
     form.ComboBox1.itemIndex = 0;
     form.ComboBox1.tabOrder = 2;
-    form.Button1.caption = "Начать игру";
     form.Button1.left = 328;
     form.Button1.top = 136;
     form.Button1.width = 75;
     form.Button1.height = 25;
     form.Button1.tabOrder = 0;
-    form.Button2.caption = "Выход";
     form.Button2.left = 248;
     form.Button2.top = 136;
     form.Button2.width = 75;
     form.Button2.height = 25;
     form.Button2.tabOrder = 1;
+    // For the parents: the game starts at the gate of the parent corner.
+    form.Button3.caption = Tr("Родителям");
+    form.Button3.left = 16;
+    form.Button3.top = 136;
+    form.Button3.width = 90;
+    form.Button3.height = 25;
+    form.Button3.tabOrder = 4;
+    form.Label2.left = 16;
+    form.Label2.top = 64;
+    form.Label2.width = 200;
+    form.Label2.height = 13;
+    form.ComboBox2.left = 16;
+    form.ComboBox2.top = 88;
+    form.ComboBox2.width = 145;
+    form.ComboBox2.height = 21;
+    form.ComboBox2.tabOrder = 3;
+    CaptionDialogControls(form);
     g_focus = 0;
     g_pressed = -1;
 }
@@ -266,28 +328,31 @@ void DrawSettingsDialog(TForm1& form) {
     device.Clear(kFace);
     g_dialog.sprite->Begin(plat::SPRITE_ALPHABLEND);
     g_dialog.sprite->SetTransform(plat::MatrixIdentity());
-    if (form.Label1.visible)
-        Text(form.Label1.caption, form.Label1.left, form.Label1.top, 300, 16, kText);
+    for (const DialogControl* label : {&form.Label1, &form.Label2})
+        if (label->visible) Text(label->caption, label->left, label->top, 300, 16, kText);
     DrawCombo(form.ComboBox1, g_focus == form.ComboBox1.tabOrder);
-    for (DialogControl* b : {&form.Button1, &form.Button2}) {
+    DrawCombo(form.ComboBox2, g_focus == form.ComboBox2.tabOrder);
+    for (DialogControl* b : {&form.Button1, &form.Button2, &form.Button3}) {
         bool pressed = g_pressed == b->tabOrder && g_pressedInside;
         DrawButton(*b, g_focus == b->tabOrder, pressed);
     }
     DrawList(form.ComboBox1);
+    DrawList(form.ComboBox2);
     g_dialog.sprite->End();
     device.EndScene();
     device.Present();
+    EndShownTextFrame();
 }
 
 void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& e) {
-    DialogComboBox& combo = form.ComboBox1;
+    DialogComboBox* open = DroppedCombo(form);
     using Kind = plat::Window::DialogEvent::Kind;
     switch (e.kind) {
         case Kind::MouseMove: {
             g_mouseX = e.x;
             g_mouseY = e.y;
-            if (combo.dropped) {
-                int i = ListItemAt(combo, e.x, e.y);
+            if (open) {
+                int i = ListItemAt(*open, e.x, e.y);
                 if (i >= 0) g_listHot = i;
             }
             if (g_pressed >= 0) {
@@ -298,19 +363,23 @@ void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& e) {
         }
         case Kind::MouseDown: {
             if (e.button != 0) break;
-            if (combo.dropped) {
-                int i = ListItemAt(combo, e.x, e.y);
-                if (i >= 0) combo.itemIndex = i;
-                combo.dropped = false;
-                if (i >= 0 || Inside(combo, e.x, e.y)) break;
+            if (open) {
+                int i = ListItemAt(*open, e.x, e.y);
+                if (i >= 0) open->itemIndex = i;
+                open->dropped = false;
+                if (i >= 0 || Inside(*open, e.x, e.y)) break;
             }
-            if (combo.enabled && combo.visible && Inside(combo, e.x, e.y)) {
-                g_focus = combo.tabOrder;
-                combo.dropped = true;
-                g_listHot = combo.itemIndex;
-                break;
+            bool opened = false;
+            for (DialogComboBox* combo : {&form.ComboBox1, &form.ComboBox2}) {
+                if (combo->enabled && combo->visible && Inside(*combo, e.x, e.y)) {
+                    g_focus = combo->tabOrder;
+                    combo->dropped = true;
+                    g_listHot = combo->itemIndex;
+                    opened = true;
+                }
             }
-            for (DialogControl* b : {&form.Button1, &form.Button2}) {
+            if (opened) break;
+            for (DialogControl* b : {&form.Button1, &form.Button2, &form.Button3}) {
                 if (Focusable(b) && Inside(*b, e.x, e.y)) {
                     g_focus = b->tabOrder;
                     g_pressed = b->tabOrder;
@@ -331,27 +400,27 @@ void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& e) {
         }
         case Kind::KeyDown: {
             const int key = e.dik;
-            const bool onCombo = g_focus == combo.tabOrder;
-            const int count = static_cast<int>(combo.items.size());
+            DialogComboBox* combo = ComboByTab(form, g_focus);
+            const int count = combo ? static_cast<int>(combo->items.size()) : 0;
             if (key == plat::DIK::TAB) {
-                combo.dropped = false;
+                if (open) open->dropped = false;
                 MoveFocus(form, e.shift ? -1 : 1);
             } else if (key == plat::DIK::RETURN || key == plat::DIK::SPACE) {
-                if (onCombo) {
-                    if (combo.dropped) combo.itemIndex = g_listHot;
-                    else g_listHot = combo.itemIndex;
-                    combo.dropped = !combo.dropped;
+                if (combo) {
+                    if (combo->dropped) combo->itemIndex = g_listHot;
+                    else g_listHot = combo->itemIndex;
+                    combo->dropped = !combo->dropped;
                 } else {
                     ClickButton(form, g_focus);
                 }
             } else if (key == plat::DIK::UP || key == plat::DIK::DOWN || key == plat::DIK::LEFT ||
                        key == plat::DIK::RIGHT) {
                 const int step = (key == plat::DIK::UP || key == plat::DIK::LEFT) ? -1 : 1;
-                if (onCombo && combo.dropped) {
+                if (combo && combo->dropped) {
                     if (key == plat::DIK::UP || key == plat::DIK::DOWN)
                         g_listHot = std::min(count - 1, std::max(0, g_listHot + step));
-                } else if (onCombo) {
-                    combo.itemIndex = std::min(count - 1, std::max(0, combo.itemIndex + step));
+                } else if (combo) {
+                    combo->itemIndex = std::min(count - 1, std::max(0, combo->itemIndex + step));
                 } else {
                     MoveFocus(form, step);
                 }
@@ -362,6 +431,7 @@ void HandleDialogEvent(TForm1& form, const plat::Window::DialogEvent& e) {
         default:
             break;
     }
+    if (!form.closing()) ApplyChosenLanguage(form);
 }
 
 bool ReadDialogPicture(std::vector<uint32_t>& pixels, int* width, int* height) {

@@ -7,8 +7,10 @@
 
 class TForm1;
 
-// Places the dialog's controls (their stored layout).
+// Places the dialog's controls (their stored layout) and gives them their texts.
 void SetUpDialogControls(TForm1& form);
+// The controls' texts and the language list in the current language.
+void CaptionDialogControls(TForm1& form);
 // Draws one frame of the dialog; creates its drawing objects on first use.
 void DrawSettingsDialog(TForm1& form);
 // Mouse and keyboard of the dialog window.

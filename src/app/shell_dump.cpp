@@ -6,9 +6,12 @@
 #include "core/game_state.h"
 #include "core/child_settings.h"
 #include "core/profiles.h"
+#include "core/i18n.h"
 #include "core/settings.h"
 #include "core/timing.h"
+#include "input/focus.h"
 #include "render/graphics.h"
+#include "render/shown_text.h"
 #include "render/texture_catalog.h"
 
 void DumpShell(StateDump& dump) {
@@ -27,6 +30,7 @@ void DumpShell(StateDump& dump) {
     dump.SetInt("g_clearColor", g_clearColor);
     dump.SetInt("g_gameStarted", g_gameStarted ? 1 : 0);
     dump.SetInt("FRunning", Form1 ? Form1->FRunning : 0);
+    DumpFocus(dump);
     dump.SetInt("g_drag.state", g_drag.state);
     dump.SetInt("g_drag.homeX", g_drag.homeX);
     dump.SetInt("g_drag.homeY", g_drag.homeY);
@@ -58,7 +62,27 @@ void DumpShell(StateDump& dump) {
     dump.SetInt("settings.music", g_settings.music ? 1 : 0);
     dump.SetInt("settings.effects", g_settings.effects ? 1 : 0);
     dump.SetInt("settings.fullscreen", g_settings.fullscreen ? 1 : 0);
+    dump.SetInt("settings.musicVolume", g_settings.musicVolume);
+    dump.SetInt("settings.effectsVolume", g_settings.effectsVolume);
+    dump.SetInt("settings.hintAfterSeconds", g_settings.hintAfterSeconds);
+    dump.SetInt("settings.allLevelsOpen", g_settings.allLevelsOpen ? 1 : 0);
     dump.SetInt("window.fullscreen", Form1 && Form1->window.fullscreen() ? 1 : 0);
+    // The language and what the player read in the last frame drawn.
+    dump.SetString("gameLanguage", CurrentLanguage());
+    dump.SetString("settings.language", g_settings.language);
+    dump.SetString("windowTitle", Form1 ? Form1->window.title() : "");
+    std::string texts = "[", shrunk = "[", tooLong = "[";
+    for (const ShownText& shown : TextsDrawnLastFrame()) {
+        texts += (texts.size() > 1 ? "," : "") + JsonString(shown.text);
+        if (shown.scale < 1.0f) {
+            std::string& list = shown.scale > 0.0f ? shrunk : tooLong;
+            list += (list.size() > 1 ? "," : "") + JsonString(shown.text);
+        }
+    }
+    dump.SetRaw("textsDrawn", texts + "]");
+    // Drawn smaller to fit their boxes, and those too long even at the smallest size.
+    dump.SetRaw("textsShrunk", shrunk + "]");
+    dump.SetRaw("textsTooLong", tooLong + "]");
     DumpProfiles(dump);
 }
 
@@ -74,7 +98,7 @@ void DumpProfiles(StateDump& dump) {
     const Profile* current = CurrentProfile();
     dump.SetInt("currentProfile", current ? current->id : 0);
     dump.SetInt("childSettings.hintAfterSeconds", g_childSettings.hintAfterSeconds);
-    dump.SetInt("childSettings.allLevelsOpen", g_childSettings.allLevelsOpen ? 1 : 0);
+    dump.SetInt("childSettings.allLevelsOpen", g_childSettings.allLevelsOpen);
 }
 
 StateDump BuildStateDump() {

@@ -16,3 +16,8 @@ int PreselectedResolution(const Options& options);
 // Keeps the resolution the game starts with for next time (not a one-off --resolution).
 // False with a message naming the file when it cannot be written.
 bool RememberResolution(const Options& options, int index, std::string& message);
+// Loads the language: --lang, else the settings' language, else the first the environment
+// names that we have, else Russian. A message naming the catalogue when it cannot be read.
+void ChooseStartLanguage(const Options& options, std::string& message);
+// Keeps the language chosen in the dialog for next time; false with a message on failure.
+bool RememberLanguage(const std::string& code, std::string& message);

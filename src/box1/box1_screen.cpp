@@ -4,10 +4,13 @@
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
+#include "core/i18n.h"
+#include "core/level_names.h"
 #include "core/tables.h"
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/hint_draw.h"
+#include "render/focus_frame.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
 #include "render/texture_catalog.h"
@@ -34,12 +37,12 @@ constexpr Piece kDecorations[] = {
 // Box 1 says more than the shared hint: a level missing from the table, and the end of the box.
 void DrawHint(const LevelInfo* info) {
     if (!info) {
-        DrawHintLine("Такого уровня нет");
+        DrawHintLine(Tr("Такого уровня нет"));
         return;
     }
     DrawLevelHint(g_levelDone, g_levelLocked, info->freeBuild);
     if (g_levelDone >= 2 && info->freeBuild == 0 && g_currentLevel >= MaxLevel)
-        DrawHintLine("Это был последний уровень");
+        DrawHintLine(Tr("Это был последний уровень"));
 }
 
 void DrawFieldFrame(int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -114,6 +117,8 @@ void drawlevelskorobka1() {
     DrawLevelButtons(info ? info->freeBuild : 0, g_currentLevel);
     if (Box1HintOpen()) DrawHintButton(g_hotButton == HotHint);
     DrawLevelNumber(g_currentLevel);
+    DrawLevelName(LevelName(1, g_currentLevel));
     drawpalette();
+    DrawBoxFocusFrame();
     scanlevelcomplete();
 }

@@ -7,9 +7,11 @@
 #include "box2/box2_drag.h"
 #include "box2/box2_hint.h"
 #include "box2/box2_screen.h"
+#include "core/level_names.h"
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/hint_draw.h"
+#include "render/focus_frame.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
 #include "render/static_layer.h"
@@ -133,6 +135,8 @@ void drawlevelskorobka2() {
     DrawLevelButtons(freeBuild, g_currentLevel);
     if (Box2HintOpen()) DrawHintButton(g_hotButton == HotHint);
     DrawLevelNumber(g_currentLevel);
+    DrawLevelName(LevelName(2, g_currentLevel));
     drawpalette2();
+    DrawBoxFocusFrame();
     scanlevelcomplete2();
 }

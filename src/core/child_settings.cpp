@@ -5,6 +5,8 @@
 
 #include "core/i18n.h"
 #include "core/profile_list.h"
+#include "core/settings.h"
+#include "core/system_settings.h"
 
 ChildSettings g_childSettings;
 
@@ -53,7 +55,7 @@ bool ParseChildSettings(const std::string& text, ChildSettings& out, std::string
         if (good && key == "hint_after_seconds") good = ParseSeconds(value, s.hintAfterSeconds);
         else if (good && key == "all_levels_open") {
             good = value == "yes" || value == "no";
-            if (good) s.allLevelsOpen = value == "yes";
+            if (good) s.allLevelsOpen = value == "yes" ? 1 : 0;
         }
         if (!good && error.empty())
             error = TrFormat("строка {line}: у «{key}» негодное значение", {{"line", std::to_string(number)}, {"key", key}});
@@ -66,7 +68,19 @@ std::string FormatChildSettings(const ChildSettings& s) {
     std::string text = "# This child's own settings.\n"
                        "# hint_after_seconds = 0..3600: seconds without input before the game shows what to do\n"
                        "#   (0 never; left out, the settings file's value counts)\n"
-                       "# all_levels_open = yes | no: every level of the overview can be chosen\n";
+                       "# all_levels_open = yes | no: every level of the overview can be chosen (left out, the\n"
+                       "#   settings file's value counts)\n";
     if (s.hintAfterSeconds >= 0) text += "hint_after_seconds = " + std::to_string(s.hintAfterSeconds) + "\n";
-    return text + "all_levels_open = " + (s.allLevelsOpen ? "yes" : "no") + "\n";
+    if (s.allLevelsOpen >= 0) text += std::string("all_levels_open = ") + (s.allLevelsOpen ? "yes" : "no") + "\n";
+    return text;
+}
+
+int HintAfterSecondsNow() {
+    if (g_childSettings.hintAfterSeconds < 0 || !SettingChangeable("hint_after_seconds")) return g_settings.hintAfterSeconds;
+    return g_childSettings.hintAfterSeconds;
+}
+
+bool AllLevelsOpenNow() {
+    if (g_childSettings.allLevelsOpen < 0 || !SettingChangeable("all_levels_open")) return g_settings.allLevelsOpen;
+    return g_childSettings.allLevelsOpen == 1;
 }

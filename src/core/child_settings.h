@@ -6,9 +6,14 @@
 
 struct ChildSettings {
     int hintAfterSeconds = -1;   // "hint_after_seconds = 0..3600" (0 never); -1: the settings file's
-    bool allLevelsOpen = false;  // "all_levels_open = yes | no"
+    int allLevelsOpen = -1;      // "all_levels_open = yes | no" (1 | 0); -1: the settings file's
 };
 extern ChildSettings g_childSettings;
+
+// What the game goes by: the child's own value where the child has one, else the settings
+// file's; a key the system-wide file locks is the same for every child.
+int HintAfterSecondsNow();
+bool AllLevelsOpenNow();
 
 constexpr const char* kChildSettingsFile = "child.ini";
 

@@ -1,6 +1,9 @@
 // The shared game state and its one reset.
 #include "core/game_state.h"
 
+#include "core/hint.h"
+#include "core/parent_state.h"
+
 int32_t g_screenState = ScreenMainMenu;
 int32_t g_hotButton = 0;
 int32_t g_currentLevel = 0;
@@ -43,6 +46,8 @@ void ResetGameState() {
     g_pulseRising = 0;
     g_levelLocked = 0;
     g_fieldRect = FieldRect{};
+    ResetHint();
+    ResetParentState();
 }
 
 LevelInfo* CurrentLevelInfo() {

@@ -30,8 +30,9 @@ enum HotButton : int32_t {
     HotPageNext = 11,
     HotSound = 12,         // the main menu's speaker button
     HotHint = 13,          // the box screens' "show me" button
-    HotProfileTile = 14,   // a tile of the chooser (which one: ChooserHotTile)
-    HotProfilePicture = 15,   // the main menu's picture of the child playing
+    HotParent = 14,        // the main menu's small parent button
+    HotProfileTile = 15,   // a tile of the chooser (which one: ChooserHotTile)
+    HotProfilePicture = 16,   // the main menu's picture of the child playing
 };
 
 extern int32_t g_screenState;
@@ -104,7 +105,7 @@ extern int32_t g_levelLocked;
 extern FieldRect g_fieldRect;
 
 // Back to where a fresh program's play starts: the main menu, no level, no drag, the level
-// table and per-level flags cleared. What belongs to the running program (the intro, the
+// table and per-level flags, the hint and the parent corner's questions cleared. What belongs to the running program (the intro, the
 // cursor, the device) stays. A child's profile switch and the test driver both use it.
 void ResetGameState();
 

@@ -34,8 +34,7 @@ void Clear() {
 }
 
 bool IdleTooLong() {
-    // The child's own delay, where the child has one, before the computer's.
-    const int seconds = g_childSettings.hintAfterSeconds >= 0 ? g_childSettings.hintAfterSeconds : g_settings.hintAfterSeconds;
+    const int seconds = HintAfterSecondsNow();
     return seconds > 0 && g_idleClockSet && MsSince(g_lastInput) >= int64_t(seconds) * 1000;
 }
 

@@ -22,8 +22,13 @@ constexpr const char* kOwnName = Mark("Русский");
 std::string g_language = kSourceLanguage;
 std::string g_localeDir = "locale";
 const MoCatalogue* g_current = nullptr;
-// Catalogues are never freed: a text handed out stays valid after the language changes.
-std::vector<std::unique_ptr<MoCatalogue>> g_kept;
+// Catalogues are never freed, so a text handed out stays valid after the language changes;
+// the same file read again reuses its catalogue, so switching back and forth costs nothing.
+struct Kept {
+    std::string bytes;
+    std::unique_ptr<MoCatalogue> catalogue;
+};
+std::vector<Kept> g_kept;
 std::map<std::string, std::string> g_ownNames;
 
 // Language codes name folders, so only letters, digits and "_@" (e.g. "pt_BR", "sr@latin").
@@ -37,7 +42,7 @@ bool UsableCode(const std::string& code) {
 std::string CataloguePath(const std::string& code) { return g_localeDir + "/" + code + "/" + kDomainFile; }
 
 // Reads and parses one catalogue; nullptr with a message naming the file when it cannot.
-std::unique_ptr<MoCatalogue> ReadCatalogue(const std::string& code, std::string& message) {
+const MoCatalogue* ReadCatalogue(const std::string& code, std::string& message) {
     const std::string path = CataloguePath(code);
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -50,12 +55,17 @@ std::unique_ptr<MoCatalogue> ReadCatalogue(const std::string& code, std::string&
         bytes.append(chunk, static_cast<size_t>(in.gcount()));
         if (bytes.size() > kMaxCatalogueBytes) break;
     }
+    for (const Kept& kept : g_kept)
+        if (kept.bytes == bytes) return kept.catalogue.get();
     std::string why = bytes.size() > kMaxCatalogueBytes ? Tr("файл слишком велик") : "";
     auto catalogue = why.empty() ? ParseMoCatalogue(bytes, why) : nullptr;
-    if (!catalogue)
+    if (!catalogue) {
         message = TrFormat("Файл перевода «{file}» повреждён ({reason}); игра продолжается на русском языке.",
                            {{"file", path}, {"reason", why}});
-    return catalogue;
+        return nullptr;
+    }
+    g_kept.push_back({std::move(bytes), std::move(catalogue)});
+    return g_kept.back().catalogue.get();
 }
 
 const char* Look(const std::string& key, const char* fallback) {
@@ -129,7 +139,7 @@ std::string FindLocaleDir(const std::string& gameDir) {
 
 bool LoadLanguage(const std::string& code, std::string& message) {
     message.clear();
-    std::unique_ptr<MoCatalogue> catalogue;
+    const MoCatalogue* catalogue = nullptr;
     if (code != kSourceLanguage) {
         g_current = nullptr;   // the message of a failure is Russian, like the game after it
         g_language = kSourceLanguage;
@@ -140,10 +150,14 @@ bool LoadLanguage(const std::string& code, std::string& message) {
         catalogue = ReadCatalogue(code, message);
         if (!catalogue) return false;
     }
-    g_current = catalogue.get();
-    if (catalogue) g_kept.push_back(std::move(catalogue));
+    g_current = catalogue;
     g_language = code;
     return true;
+}
+
+void ForgetOtherCatalogues() {
+    std::erase_if(g_kept, [](const Kept& kept) { return kept.catalogue.get() != g_current; });
+    g_ownNames.clear();
 }
 
 std::vector<std::string> AvailableLanguages() {
@@ -164,7 +178,7 @@ std::string LanguageOwnName(const std::string& code) {
     const auto known = g_ownNames.find(code);
     if (known != g_ownNames.end()) return known->second;
     std::string message;
-    const auto catalogue = UsableCode(code) ? ReadCatalogue(code, message) : nullptr;
+    const MoCatalogue* catalogue = UsableCode(code) ? ReadCatalogue(code, message) : nullptr;
     const std::string* name = catalogue ? FindEntry(*catalogue, kOwnName) : nullptr;
     if (!catalogue) return code;
     return g_ownNames[code] = name ? *name : code;

@@ -18,6 +18,8 @@ const char* TrPlural(const char* singular, const char* plural, unsigned long n);
 std::string TrFormat(const char* msgid, std::initializer_list<std::pair<const char*, std::string>> args);
 // Marks a text for extraction where it is stored; it is translated with Tr where it is shown.
 constexpr const char* Mark(const char* msgid) { return msgid; }
+// The same for a text that is shown through TrCtx with this context.
+constexpr const char* MarkCtx(const char* context, const char* msgid) { return (void)context, msgid; }
 
 // "ru", "en", "uk", ...
 const std::string& CurrentLanguage();
@@ -35,6 +37,9 @@ std::string FindLocaleDir(const std::string& gameDir);
 // one the catalogue is read; when it is missing or damaged the language stays Russian, false
 // comes back and `message` names the file. Never throws.
 bool LoadLanguage(const std::string& code, std::string& message);
+// Frees the catalogues kept from earlier languages (all but the current one). Texts handed out
+// from them become invalid: only for callers that hold none, such as the fuzz target.
+void ForgetOtherCatalogues();
 // The languages the player can choose: Russian, then every catalogue in the locale folder.
 std::vector<std::string> AvailableLanguages();
 // A language's name in that language ("Русский", "English", "Українська"), from its catalogue.

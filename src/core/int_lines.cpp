@@ -1,4 +1,6 @@
+// Writing the one-integer-per-line files of levels and progress, put in place atomically.
 #include "core/int_lines.h"
+#include "core/unique_temp.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -96,8 +98,8 @@ void IntLineWriter::Text(const char* text) {
 }
 
 void IntLineWriter::SaveAtomic(const std::string& path) const {
-    const std::string temp = path + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    std::string temp;
+    const int fd = OpenUniqueTemp(path, temp);
     if (fd < 0) ThrowFileError(path, 0, "the file cannot be written: " + Reason(errno));
     // On the disk before the rename: after a power loss the name holds either the old
     // file or the whole new one.

@@ -15,7 +15,7 @@ public:
     void Int(int32_t value);
     void Text(const char* text);
     std::string_view text() const { return {data_, used_}; }
-    // Writes the buffer to `path` through "path.tmp", synced to the disk, and a rename, then
+    // Writes the buffer to `path` through a temporary file of its own beside it, synced to the disk, and a rename, then
     // syncs the folder; throws GameFileError naming `path` and the system's reason when it
     // cannot be written or replaced.
     void SaveAtomic(const std::string& path) const;

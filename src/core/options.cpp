@@ -55,6 +55,8 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
             out.help = true;
         } else if (arg == "--start") {
             out.start = true;
+        } else if (arg == "--kiosk") {
+            out.kiosk = true;
         } else if (arg == "--windowed") {
             out.windowed = true;
         } else if (arg == "--relative-mouse") {
@@ -94,7 +96,7 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         } else if (arg == "--profile") {
             if (!needValue()) return false;
             if (!ParseInt(value, 1, 6, n)) {
-                error = "--profile needs a child's profile number from 1 to 6, not \"" + std::string(value) + "\"";
+                error = TrFormat("параметру --profile нужен номер ребёнка от 1 до 6, а не «{value}».", {{"value", value}});
                 return false;
             }
             out.profile = static_cast<int>(n);
@@ -106,6 +108,10 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
         } else if (arg == "--audio-out") {
             if (!needPath()) return false;
             out.audioOut = value;
+            ++i;
+        } else if (arg == "--lang") {
+            if (!needValue()) return false;
+            out.language = value;
             ++i;
         } else if (arg == "--data" || arg == "--user-dir") {
             if (!needPath()) return false;
@@ -120,21 +126,22 @@ bool ParseOptions(int argc, char** argv, Options& out, std::string& error) {
 }
 
 std::string UsageText() {
-    return "Usage: stroylik [options]\n"
-           "  --resolution 800x600|1024x768|1280x1024   the game's resolution (default 800x600)\n"
-           "  --start            skip the settings dialog and start the game at once\n"
-           "  --windowed         play in a window instead of full screen\n"
-           "  --relative-mouse   the mouse's own motion (doubled) moves the cursor, the pointer is held\n"
-           "  --no-vsync         draw frames as fast as possible (benchmarks)\n"
-           "  --headless         no visible window and no sound device; messages go to stderr\n"
-           "  --seed N           start the random generator with N\n"
-           "  --fixed-step MS    every frame advances the clock by MS milliseconds\n"
-           "  --script FILE      drive the game by the commands in FILE (see docs/scripts.md)\n"
-           "  --audio-out FILE.wav  also write the mixed sound to FILE.wav\n"
-           "  --data DIR         read the game data from DIR instead of the installed folder\n"
-           "  --user-dir DIR     keep saves and settings in DIR instead of\n"
-           "                     $XDG_DATA_HOME/stroylik and $XDG_CONFIG_HOME/stroylik\n"
-           "  --profile N        start as child N (1 to 6) without asking who is playing;\n"
-           "                     the profile is made with the first free picture when missing\n"
-           "  --help             show this text\n";
+    return Tr("Запуск: stroylik [параметры]\n"
+              "  --resolution 800x600|1024x768|1280x1024   разрешение игры (обычно 800x600)\n"
+              "  --start            пропустить окно настройки и сразу начать игру\n"
+              "  --windowed         играть в окне, а не на весь экран\n"
+              "  --relative-mouse   курсор ведёт собственное (удвоенное) движение мыши, указатель удержан\n"
+              "  --no-vsync         рисовать кадры как можно быстрее (для замеров)\n"
+              "  --headless         без видимого окна и без звукового устройства; сообщения идут в stderr\n"
+              "  --seed N           начать генератор случайных чисел с N\n"
+              "  --fixed-step MS    каждый кадр продвигает часы на MS миллисекунд\n"
+              "  --script FILE      вести игру командами из FILE (см. docs/scripts.md)\n"
+              "  --audio-out FILE.wav  записывать смешанный звук ещё и в FILE.wav\n"
+              "  --lang CODE        язык текстов игры (ru, en, uk...), поверх настроек и системы\n"
+              "  --data DIR         читать данные игры из DIR, а не из установленной папки\n"
+              "  --user-dir DIR     хранить сохранения и настройки в DIR, а не в\n"
+              "                     $XDG_DATA_HOME/stroylik и $XDG_CONFIG_HOME/stroylik\n"
+              "  --profile N        играть за ребёнка N (от 1 до 6), не спрашивая, кто играет;\n"
+              "                     если такого нет, он появится с первой свободной картинкой\n"
+              "  --help             показать этот текст\n");
 }

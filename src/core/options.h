@@ -8,6 +8,7 @@ struct Options {
     bool resolutionGiven = false;   // else the settings file's choice is preselected
     bool start = false;          // --start: skip the dialog
     bool windowed = false;       // --windowed
+    bool kiosk = false;          // --kiosk: kiosk mode for this run, whatever the settings say
     bool relativeMouse = false;  // --relative-mouse: raw motion, doubled, drives the cursor
     bool vsync = true;           // --no-vsync turns it off
     bool headless = false;       // --headless: offscreen video, no audio device needed
@@ -19,10 +20,12 @@ struct Options {
     std::string dataDir;         // --data DIR: the game folder instead of the one found
     std::string userDir;         // --user-dir DIR: saves and settings go there
     int profile = 0;             // --profile N (1..6): that child plays; 0: the chooser decides
+    std::string language;        // --lang CODE: the language of the texts, over settings and locale
     bool help = false;
 };
 
 // Parses argv; on an error returns false with a message.
 bool ParseOptions(int argc, char** argv, Options& out, std::string& error);
+// In the chosen language.
 std::string UsageText();
 extern Options g_options;

@@ -42,6 +42,16 @@ void AddPositionFiles(const fs::path& root, std::vector<std::string>& out) {
     out.insert(out.end(), names.begin(), names.end());
 }
 
+// What "new game" put aside before profiles: it is progress too, so it follows the boards.
+void AddPutAsideFiles(const fs::path& root, std::vector<std::string>& out) {
+    std::error_code ec;
+    std::vector<std::string> names;
+    for (fs::recursive_directory_iterator it(root / "put-aside", ec), end; !ec && it != end; it.increment(ec))
+        if (IsFile(it->path())) names.push_back(it->path().lexically_relative(root).generic_string());
+    std::sort(names.begin(), names.end());
+    out.insert(out.end(), names.begin(), names.end());
+}
+
 }  // namespace
 
 std::vector<std::string> OldProgressFiles(const std::string& root) {
@@ -52,6 +62,7 @@ std::vector<std::string> OldProgressFiles(const std::string& root) {
     AddPositionFiles(base, files);
     for (const char* exportFile : {"levels/k1/Help_Save.ini", "levels/k2/Help_Save.ini"})
         if (IsFile(base / exportFile)) files.push_back(exportFile);
+    AddPutAsideFiles(base, files);
     return files;
 }
 

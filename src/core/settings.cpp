@@ -1,5 +1,6 @@
 // The settings file: reading with per-key fallbacks, writing through a temporary file.
 #include "core/settings.h"
+#include "core/unique_temp.h"
 
 #include <unistd.h>
 
@@ -41,8 +42,16 @@ const char* const kHeader =
     "#                                               (0x0: the game's default)\n"
     "# music      = on | off                         background music\n"
     "# effects    = on | off                         sound effects\n"
-    "# hint_after_seconds = 0 .. 3600                seconds without input before the game shows\n"
-    "#                                               which figure comes next (0: never by itself)\n";
+    "# music_volume   = 0 .. 4                       music volume under the switch (0 silent)\n"
+    "# effects_volume = 0 .. 4                       effects volume under the switch\n"
+    "# hint_after_seconds = 0 .. 3600                idle seconds before the game shows what\n"
+    "#                                               to do (0: never)\n"
+    "# all_levels_open = yes | no                    every level of the overview can be chosen\n"
+    "# kiosk      = yes | no                         the quit button needs the parent's gate\n"
+    "# locked     = KEY, KEY, ...                    (system-wide file only) keys the game keeps\n"
+    "#                                               at that file's values\n"
+    "# language   = ru | en | uk ...                 language of the game's texts\n"
+    "#                                               (absent: the system's language)\n";
 
 std::string Trim(const std::string& s) {
     const char* space = " \t\r\n";
@@ -71,6 +80,36 @@ bool ParseSize(std::string text, int& w, int& h) {
     return true;
 }
 
+// A decimal 0..max without sign or spaces.
+bool ParseNumber(const std::string& v, int max, int& out) {
+    if (v.empty() || v.size() > 5 || v.find_first_not_of("0123456789") != std::string::npos) return false;
+    const int n = std::atoi(v.c_str());
+    if (n > max) return false;
+    out = n;
+    return true;
+}
+
+// The keys "locked" may name: this file's own, and the language another module keeps.
+bool LockableKey(const std::string& key) {
+    Settings ignored;
+    return key == "language" || key == "volume" || CopySettingsKey(key, ignored, ignored);
+}
+
+// "kiosk, volume" into its names; false when one names no key.
+bool ParseLocked(const std::string& v, std::vector<std::string>& out) {
+    std::vector<std::string> names;
+    std::string name;
+    std::istringstream in(v);
+    while (std::getline(in, name, ',')) {
+        name = Trim(name);
+        if (name.empty()) continue;
+        if (!LockableKey(name)) return false;
+        names.push_back(name);
+    }
+    out = names;
+    return true;
+}
+
 bool ParseSwitch(const std::string& v, const char* yes, const char* no, bool& out) {
     if (v == yes) out = true;
     else if (v == no) out = false;
@@ -94,13 +133,12 @@ bool ApplyKey(const std::string& key, const std::string& value, Settings& s) {
     if (key == "fullscreen") return ParseSwitch(value, "yes", "no", s.fullscreen);
     if (key == "music") return ParseSwitch(value, "on", "off", s.music);
     if (key == "effects") return ParseSwitch(value, "on", "off", s.effects);
-    if (key == "hint_after_seconds") {
-        if (value.empty() || value.size() > 4 || value.find_first_not_of("0123456789") != std::string::npos) return false;
-        const int seconds = std::atoi(value.c_str());
-        if (seconds > kMaxHintSeconds) return false;
-        s.hintAfterSeconds = seconds;
-        return true;
-    }
+    if (key == "music_volume") return ParseNumber(value, kVolumeLevels, s.musicVolume);
+    if (key == "effects_volume") return ParseNumber(value, kVolumeLevels, s.effectsVolume);
+    if (key == "hint_after_seconds") return ParseNumber(value, kMaxHintSeconds, s.hintAfterSeconds);
+    if (key == "all_levels_open") return ParseSwitch(value, "yes", "no", s.allLevelsOpen);
+    if (key == "kiosk") return ParseSwitch(value, "yes", "no", s.kiosk);
+    if (key == "locked") return ParseLocked(value, s.locked);
     if (key == "window") {
         int w = 0, h = 0;
         if (!ParseSize(value, w, h)) return false;
@@ -110,6 +148,13 @@ bool ApplyKey(const std::string& key, const std::string& value, Settings& s) {
         s.windowWidth = w;
         s.windowHeight = h;
         return true;
+    }
+    if (key == "language") {
+        const bool code = !value.empty() && value.size() <= 16 &&
+                          value.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_@") ==
+                              std::string::npos;
+        if (code) s.language = value;
+        return code;
     }
     return true;   // unknown keys: ignored, as the header says
 }
@@ -121,15 +166,61 @@ std::string Describe(const std::vector<std::string>& problems) {
     return text;
 }
 
-std::string SettingsText(const Settings& s) {
+const char* YesNo(bool v) { return v ? "yes" : "no"; }
+const char* OnOff(bool v) { return v ? "on" : "off"; }
+
+std::string LockedText(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& n : names) text += (text.empty() ? "" : ", ") + n;
+    return text;
+}
+
+// Every key of the file: its name, its value as written, and how it is copied.
+struct KeyRow {
+    const char* key;
+    std::string (*text)(const Settings&);
+    void (*copy)(const Settings& from, Settings& to);
+};
+
+const KeyRow kKeys[] = {
+    {"resolution",
+     [](const Settings& s) { return std::string(s.resolutionIndex >= 0 && s.resolutionIndex < 3 ? kResolutions[s.resolutionIndex] : ""); },
+     [](const Settings& f, Settings& t) { t.resolutionIndex = f.resolutionIndex; }},
+    {"fullscreen", [](const Settings& s) { return std::string(YesNo(s.fullscreen)); },
+     [](const Settings& f, Settings& t) { t.fullscreen = f.fullscreen; }},
+    {"window", [](const Settings& s) { return std::to_string(s.windowWidth) + "x" + std::to_string(s.windowHeight); },
+     [](const Settings& f, Settings& t) { t.windowWidth = f.windowWidth, t.windowHeight = f.windowHeight; }},
+    {"music", [](const Settings& s) { return std::string(OnOff(s.music)); },
+     [](const Settings& f, Settings& t) { t.music = f.music; }},
+    {"effects", [](const Settings& s) { return std::string(OnOff(s.effects)); },
+     [](const Settings& f, Settings& t) { t.effects = f.effects; }},
+    {"music_volume", [](const Settings& s) { return std::to_string(s.musicVolume); },
+     [](const Settings& f, Settings& t) { t.musicVolume = f.musicVolume; }},
+    {"effects_volume", [](const Settings& s) { return std::to_string(s.effectsVolume); },
+     [](const Settings& f, Settings& t) { t.effectsVolume = f.effectsVolume; }},
+    {"hint_after_seconds", [](const Settings& s) { return std::to_string(s.hintAfterSeconds); },
+     [](const Settings& f, Settings& t) { t.hintAfterSeconds = f.hintAfterSeconds; }},
+    {"all_levels_open", [](const Settings& s) { return std::string(YesNo(s.allLevelsOpen)); },
+     [](const Settings& f, Settings& t) { t.allLevelsOpen = f.allLevelsOpen; }},
+    {"kiosk", [](const Settings& s) { return std::string(YesNo(s.kiosk)); },
+     [](const Settings& f, Settings& t) { t.kiosk = f.kiosk; }},
+    {"language", [](const Settings& s) { return s.language; },
+     [](const Settings& f, Settings& t) { t.language = f.language; }},
+    {"locked", [](const Settings& s) { return LockedText(s.locked); },
+     [](const Settings& f, Settings& t) { t.locked = f.locked; }},
+};
+
+// Every key whose value is worth a line: all but an empty lock list, or with `defaults`
+// only those that differ from them (never "locked", which is the system file's alone).
+std::string SettingsText(const Settings& s, const Settings* defaults) {
     std::ostringstream out;
     out << kHeader << "\n";
-    if (s.resolutionIndex >= 0 && s.resolutionIndex < 3) out << "resolution = " << kResolutions[s.resolutionIndex] << "\n";
-    out << "fullscreen = " << (s.fullscreen ? "yes" : "no") << "\n";
-    out << "window = " << s.windowWidth << "x" << s.windowHeight << "\n";
-    out << "music = " << (s.music ? "on" : "off") << "\n";
-    out << "effects = " << (s.effects ? "on" : "off") << "\n";
-    out << "hint_after_seconds = " << s.hintAfterSeconds << "\n";
+    for (const KeyRow& row : kKeys) {
+        const std::string value = row.text(s);
+        if (value.empty()) continue;
+        if (defaults && (row.text(*defaults) == value || std::string(row.key) == "locked")) continue;
+        out << row.key << " = " << value << "\n";
+    }
     return out.str();
 }
 
@@ -150,8 +241,21 @@ std::string SettingsFilePath() {
 
 void SetSettingsFilePath(const std::string& path) { PathOverride() = path; }
 
+bool CopySettingsKey(const std::string& key, const Settings& from, Settings& to) {
+    for (const KeyRow& row : kKeys)
+        if (key == row.key) {
+            row.copy(from, to);
+            return true;
+        }
+    return false;
+}
+
 bool LoadSettings(const std::string& path, Settings& out, std::string& message) {
-    out = Settings();
+    return LoadSettingsOver(path, Settings(), out, message);
+}
+
+bool LoadSettingsOver(const std::string& path, const Settings& base, Settings& out, std::string& message) {
+    out = base;
     message.clear();
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return true;
@@ -191,7 +295,7 @@ bool LoadSettings(const std::string& path, Settings& out, std::string& message) 
     return false;
 }
 
-bool SaveSettings(const std::string& path, const Settings& s, std::string& message) {
+bool SaveSettings(const std::string& path, const Settings& s, std::string& message, const Settings* defaults) {
     message.clear();
     std::error_code ec;
     const std::filesystem::path target(path);
@@ -200,10 +304,13 @@ bool SaveSettings(const std::string& path, const Settings& s, std::string& messa
         message = path + ": the settings cannot be saved, the folder cannot be made: " + ec.message();
         return false;
     }
-    const std::string temp = path + ".tmp";
-    const std::string text = SettingsText(s);
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    std::string temp;
+    const std::string text = SettingsText(s, defaults);
+    const int fd = OpenUniqueTemp(path, temp);
+    std::FILE* f = fd < 0 ? nullptr : ::fdopen(fd, "wb");
     if (!f) {
+        if (fd >= 0) ::close(fd);
+        if (!temp.empty()) ::unlink(temp.c_str());
         message = path + ": the settings cannot be saved (the folder is not writable)";
         return false;
     }

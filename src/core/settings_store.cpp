@@ -1,3 +1,4 @@
+// Saving the settings whenever the player changes one in play.
 #include "core/settings_store.h"
 
 #include <cstdio>
@@ -5,11 +6,12 @@
 
 #include "core/player_message.h"
 #include "core/settings.h"
+#include "core/system_settings.h"
 
 void StoreSettings() {
     static std::string lastMessage;
     std::string message;
-    if (SaveSettings(SettingsFilePath(), g_settings, message)) return;
+    if (SaveSettings(SettingsFilePath(), g_settings, message, SystemDefaultsOrNull())) return;
     if (message == lastMessage) return;
     lastMessage = message;
     TellPlayer(message);

@@ -4,8 +4,12 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <vector>
 
 #include "core/error_log.h"
+#include "input/actions.h"
+#include "platform/clock.h"
+#include "platform/gamepad.h"
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "core/settings.h"
@@ -37,19 +41,25 @@ plat::HRESULT CreateKeyboard() {
 }
 
 namespace {
-// The keys of the frame before: the switches act once per press, not in every frame held.
-uint8_t g_keysBefore[256] = {};
+ActionReader g_actionReader;
 
-bool Pressed(uint8_t code) { return g_keys[code] == 0x80 && g_keysBefore[code] != 0x80; }
-
-// Keys that work on every screen: M music, E effects, F11 or Alt+Enter full screen.
-void ReadSwitchKeys() {
-    using namespace plat;
-    if (Pressed(DIK::M)) ToggleMusic();
-    if (Pressed(DIK::E)) ToggleEffects();
-    const bool alt = g_keys[DIK::LALT] == 0x80 || g_keys[DIK::RALT] == 0x80;
-    if (Pressed(DIK::F11) || (alt && Pressed(DIK::RETURN))) ToggleFullscreen();
+bool RunSwitchAction(Action action) {
+    switch (action) {
+        case Action::Music: ToggleMusic(); return true;
+        case Action::Effects: ToggleEffects(); return true;
+        case Action::FullScreen: ToggleFullscreen(); return true;
+        case Action::Export:
+            if (g_screenState == ScreenBox1) savemap();
+            else if (g_screenState == ScreenBox2) savemap2();
+            return true;
+        case Action::SkipIntro:
+            if (g_introActive == 1) g_introActive = 0;
+            return true;
+        default: return false;
+    }
 }
+
+int64_t NowMs() { return int64_t(plat::ClockNow() * 1000 / uint64_t(plat::ClockRate())); }
 }  // namespace
 
 void ReadKeyboard() {
@@ -59,16 +69,29 @@ void ReadKeyboard() {
         g_inputDevices->FKeyboardDevice->Acquire();
         WriteErrorLog(hr, "DIERR_INPUTLOST");
     }
-    if (g_keys[plat::DIK::S] == 0x80) {
-        if (g_screenState == ScreenBox1) savemap();
-        else if (g_screenState == ScreenBox2) savemap2();
+    bool keys[256];
+    for (int i = 0; i < 256; ++i) keys[i] = g_keys[i] == 0x80;
+    bool pad[plat::PadButtonCount];
+    plat::ReadGamepad(pad);
+    // Any key or button held is the child at work: the idle hint waits again.
+    if (std::find(std::begin(keys), std::end(keys), true) != std::end(keys) ||
+        std::find(std::begin(pad), std::end(pad), true) != std::end(pad))
+        NoteHintInput();
+    const bool intro = g_introActive == 1;
+    std::vector<Action>& actions = FrameActions();
+    g_actionReader.Read(keys, pad, NowMs(), actions);
+    // The switches work the same on every screen, at once; the rest waits for the frame logic.
+    std::erase_if(actions, RunSwitchAction);
+    // During the intro any game key only ends it: the menu behind it sees nothing of that key.
+    if (intro && !actions.empty()) {
+        g_introActive = 0;
+        actions.clear();
     }
-    if (g_keys[plat::DIK::SPACE] == 0x80 && g_introActive == 1) g_introActive = 0;
-    const bool boxScreen = g_screenState == ScreenBox1 || g_screenState == ScreenBox2;
-    if (boxScreen && Pressed(plat::DIK::H)) AskForHint();
-    if (std::find(std::begin(g_keys), std::end(g_keys), uint8_t(0x80)) != std::end(g_keys)) NoteHintInput();
-    ReadSwitchKeys();
-    std::copy(std::begin(g_keys), std::end(g_keys), std::begin(g_keysBefore));
+}
+
+void ResetKeyboardActions() {
+    g_actionReader.Reset();
+    ResetActions();
 }
 
 void ToggleFullscreen() {
@@ -84,9 +107,11 @@ struct Zone {
     int32_t left, right, top, bottom;   // all bounds excluded
 };
 constexpr Zone kZones[] = {
-    {HotChoice1, 210, 550, 175, 478},   {HotChoice2, 680, 1055, 306, 720},
-    {HotBack, 1230, 1280, 0, 50},       {HotNextLevel, 1180, 1220, 0, 50},
-    {HotPrevLevel, 1110, 1150, 0, 50},  {HotRestartLevel, 1065, 1105, 0, 40},
+    // The corner buttons' zones reach past their pictures, each at least 64 units (40 pixels
+    // at 800 x 600) each way, so a child's press beside a small picture still counts.
+    {HotChoice1, 210, 550, 175, 478},    {HotChoice2, 680, 1055, 306, 720},
+    {HotBack, 1213, 1281, -1, 66},       {HotNextLevel, 1148, 1213, -1, 66},
+    {HotPrevLevel, 1033, 1098, -1, 66},  {HotRestartLevel, 968, 1033, -1, 66},
     {HotHint, HintZoneLeft, HintZoneRight, HintZoneTop, HintZoneBottom},
 };
 }  // namespace

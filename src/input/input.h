@@ -21,9 +21,11 @@ extern InputDevices* g_inputDevices;
 
 plat::HRESULT CreateMouse();
 plat::HRESULT CreateKeyboard();
-// The keyboard step: S exports and H asks for a hint on the box screens, Space ends the intro, and on every
-// screen M and E switch music and effects, F11 or Alt+Enter full screen and window.
+// The keyboard step: reads the keys and the controller and turns them into the frame's
+// actions (input/actions.h), which the frame logic carries out.
 void ReadKeyboard();
+// Forgets held keys and waiting actions (a fresh program, a test's start).
+void ResetKeyboardActions();
 // Full screen to window or back, remembered in the settings.
 void ToggleFullscreen();
 void ScanMousePosition();

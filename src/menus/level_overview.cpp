@@ -2,15 +2,19 @@
 // the shown page, and what lies under a point.
 #include "menus/level_overview.h"
 
+#include "core/settings.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <system_error>
 
+#include "core/child_settings.h"
 #include "core/paths.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/level_names.h"
 #include "core/state_dump.h"
 #include "menus/level_thumbs.h"
 #include "menus/thumb_atlas.h"
@@ -141,7 +145,9 @@ const plat::Texture* OverviewAtlas() { return g_overview.atlas.get(); }
 
 TileState OverviewTileState(int32_t level) {
     if (level <= g_overview.solved) return TileSolved;
-    return level == g_overview.solved + 1 ? TileOpen : TileLocked;
+    // A parent may let the child choose any level.
+    if (level == g_overview.solved + 1 || AllLevelsOpenNow()) return TileOpen;
+    return TileLocked;
 }
 
 bool OverviewHasPicture(int32_t level) {
@@ -174,8 +180,8 @@ void TurnOverviewPage(int step) {
 }
 
 OverviewHit OverviewHitTest(int32_t x, int32_t y) {
-    if (OverviewHasPrevPage() && Inside(PagePrevRect, x, y)) return OverviewHit{HotPagePrev, 0};
-    if (OverviewHasNextPage() && Inside(PageNextRect, x, y)) return OverviewHit{HotPageNext, 0};
+    if (OverviewHasPrevPage() && Inside(PagePrevHit, x, y)) return OverviewHit{HotPagePrev, 0};
+    if (OverviewHasNextPage() && Inside(PageNextHit, x, y)) return OverviewHit{HotPageNext, 0};
     for (const OverviewTile& tile : OverviewTiles()) {
         if (!Inside(plat::Rect{tile.x, tile.y, tile.x + tile.w, tile.y + tile.h}, x, y)) continue;
         // A level whose file cannot be read has nothing to play: its broken tile stays shut.
@@ -193,7 +199,8 @@ void DumpLevelOverview(StateDump& dump) {
             if (json.size() > 1) json += ",";
             json += "{\"level\":" + std::to_string(t.level) + ",\"x\":" + std::to_string(t.x) +
                     ",\"y\":" + std::to_string(t.y) + ",\"w\":" + std::to_string(t.w) + ",\"h\":" + std::to_string(t.h) +
-                    ",\"state\":" + std::to_string(t.state) + "}";
+                    ",\"state\":" + std::to_string(t.state) + ",\"name\":" + JsonString(LevelName(g_overview.box, t.level)) +
+                    "}";
         }
     dump.SetRaw("levelOverview", json + "]");
     dump.SetInt("levelOverviewPage", shown ? OverviewPage() : 0);

@@ -26,18 +26,23 @@ struct OverviewTile {
 };
 
 // The grid sits in the band between the continue banner and the bottom of the frame, clear
-// of every zone of the screen.
+// of every zone of the screen, with room under it for the name of the tile under the cursor.
 constexpr int TileWidth = 108;
 constexpr int TileHeight = 100;
-constexpr int TileGap = 6;
+constexpr int TileGap = 5;
 constexpr int TileColumns = 10;
 constexpr int TileRows = 3;
 constexpr int TilesPerPage = TileColumns * TileRows;
 constexpr int TilesLeft = 73;
-constexpr int TilesTop = 696;
+constexpr int TilesTop = 678;
+// The top of the name line under the grid.
+constexpr int TileNameTop = TilesTop + TileRows * TileHeight + (TileRows - 1) * TileGap + 3;
 // The page arrows, as tall as a tile, in the margins beside the middle row.
 constexpr plat::Rect PagePrevRect{12, TilesTop + TileHeight + TileGap, 64, TilesTop + 2 * TileHeight + TileGap};
 constexpr plat::Rect PageNextRect{1216, TilesTop + TileHeight + TileGap, 1268, TilesTop + 2 * TileHeight + TileGap};
+// Where a press turns the page: the margins beside the tiles, wider than the arrows.
+constexpr plat::Rect PagePrevHit{4, PagePrevRect.top, TilesLeft, PagePrevRect.bottom};
+constexpr plat::Rect PageNextHit{1208, PageNextRect.top, 1276, PageNextRect.bottom};
 
 // Finds the box's levels ("./levels/kB/level1.ini" on, while they exist, at most 100), reads
 // their pictures and shows the page of the first unsolved level. Levels 1..solved count as
@@ -73,8 +78,8 @@ extern int32_t g_overviewHotLevel;
 // The pictures of the open overview, one room per level in level order (see thumb_atlas.h).
 const plat::Texture* OverviewAtlas();
 
-// Draws the tiles and arrows of the shown page; when nothing else is hot, the tile or arrow
-// under the cursor becomes g_hotButton.
+// Draws the tiles and arrows of the shown page and, under them, the name of the tile under
+// the cursor; when nothing else is hot, the tile or arrow under the cursor becomes g_hotButton.
 void DrawLevelOverview();
 
 void DumpLevelOverview(StateDump& dump);

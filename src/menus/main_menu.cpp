@@ -1,10 +1,14 @@
 // The main menu: the two boxes as large pictures, the quit button, a cloud of stars over
 // the hovered box (or a band of stars along the bottom when nothing is hovered).
+#include "menus/menu_targets.h"
 #include "core/game_state.h"
+#include "core/parent_state.h"
 #include "core/settings.h"
 #include "core/state_dump.h"
 #include "input/input.h"
+#include "menus/card_draw.h"
 #include "menus/level_overview.h"
+#include "menus/parent_gate.h"
 #include "menus/menu_screen.h"
 #include "menus/menus.h"
 #include "menus/profile_chooser.h"
@@ -27,6 +31,23 @@ void ScanSoundButton() {
     if (g_hotButton == HotNone && g_cursorX > SoundZoneLeft && g_cursorX < SoundZoneRight &&
         g_cursorY > SoundZoneTop && g_cursorY < SoundZoneBottom)
         g_hotButton = HotSound;
+}
+
+// The parent button: a small card with a star in the top-left corner, away from the boxes
+// and from the buttons a child uses. It only opens the gate.
+constexpr int ParentZoneLeft = 0, ParentZoneRight = 50, ParentZoneTop = 0, ParentZoneBottom = 50;
+
+void ScanParentButton() {
+    if (g_hotButton == HotNone && g_cursorX > ParentZoneLeft && g_cursorX < ParentZoneRight &&
+        g_cursorY > ParentZoneTop && g_cursorY < ParentZoneBottom)
+        g_hotButton = HotParent;
+}
+
+void DrawParentButton() {
+    const bool lit = g_hotButton == HotParent;
+    Card(6, 6, 46, 46, lit ? 0xFFFFF6C8 : 0xC8FFFFFF);
+    Outline(6, 6, 46, 46, 2, lit ? 0xFFFFC000 : 0xFFF08018);
+    StarSprite(10, 10, 32, lit ? 0xFFFFD21E : 0xC0FFD21E);
 }
 
 int SoundButtonLook() {
@@ -84,14 +105,21 @@ void drawmenu0() {
     ScanMousePosition();
     ScanSoundButton();
     DrawMenuPicture();
+    ScanParentButton();
     DrawHover();
     if (g_hotButton != HotBack) DrawCornerButton(false);
     DrawSoundButton();
+    DrawParentButton();
     drawstars();
     drawstars_2();
+    DrawMenuHighlight();
 }
 
 void DumpMenus(StateDump& dump) {
     dump.SetInt("g_menuJingleStarted", g_menuJingleStarted ? 1 : 0);
+    dump.SetInt("parentCorner", g_parentCorner);
+    dump.SetInt("kiosk", g_kiosk ? 1 : 0);
+    dump.SetInt("newGameAsked", g_newGameAsked);
+    DumpParentGate(dump);
     DumpLevelOverview(dump);
 }

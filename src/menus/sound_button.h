@@ -5,10 +5,11 @@
 
 // Where the button is drawn (virtual screen) and its size.
 constexpr int SoundButtonX = 1235;
-constexpr int SoundButtonY = 52;
+constexpr int SoundButtonY = 74;
 constexpr int SoundButtonSize = 44;
-// Its zone, bounds excluded; it touches no other button's zone (the quit zone ends at y 50).
-constexpr int SoundZoneLeft = 1230, SoundZoneRight = 1280, SoundZoneTop = 50, SoundZoneBottom = 98;
+// Its zone, bounds excluded, 64 units or more each way; it touches no other button's zone
+// (the quit zone ends at y 66).
+constexpr int SoundZoneLeft = 1213, SoundZoneRight = 1281, SoundZoneTop = 65, SoundZoneBottom = 131;
 
 // What the button shows: which sounds are on.
 enum SoundLook { SoundLookAllOn = 0, SoundLookMusicOff = 1, SoundLookAllOff = 2, SoundLookEffectsOff = 3 };

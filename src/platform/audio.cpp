@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "platform/audio_mixer.h"
@@ -37,6 +38,8 @@ struct MixerState {
     int64_t framesMixed = 0;
     bool musicPaused = false;
     bool effectsMuted = false;
+    float musicGain = 1.0f;
+    float effectsGain = 1.0f;
     std::vector<audio_internal::Voice*> voices;
     std::vector<int32_t> acc;
     std::vector<int16_t> out;
@@ -228,8 +231,20 @@ void SetEffectsMuted(bool muted) {
     Mixer().effectsMuted = muted;
 }
 
+void SetMusicGain(float gain) {
+    auto lock = audio_internal::EnterAudio();
+    Mixer().musicGain = std::clamp(gain, 0.0f, 1.0f);
+}
+
+void SetEffectsGain(float gain) {
+    auto lock = audio_internal::EnterAudio();
+    Mixer().effectsGain = std::clamp(gain, 0.0f, 1.0f);
+}
+
 namespace audio_internal {
 
+float MusicGainLocked() { return Mixer().musicGain; }
+float EffectsGainLocked() { return Mixer().effectsGain; }
 bool MusicPausedLocked() { return Mixer().musicPaused; }
 bool EffectsMutedLocked() { return Mixer().effectsMuted; }
 

@@ -47,6 +47,10 @@ int64_t AudioFramesMixed();
 // and go on where they were); muted effects play on silently. Both act on the next block.
 void SetMusicPaused(bool paused);
 void SetEffectsMuted(bool muted);
+// The parent's volume levels under the switches: a gain of 0 (silent) to 1 (as recorded)
+// for every media stream and for every effect; out-of-range values are clamped.
+void SetMusicGain(float gain);
+void SetEffectsGain(float gain);
 
 // --- Effect buffers ----------------------------------------------------------------------
 

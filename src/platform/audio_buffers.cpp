@@ -22,10 +22,13 @@ struct BufferVoice : audio_internal::Voice {
             frame = static_cast<uint32_t>(std::min<uint64_t>(total, uint64_t(frame) + uint64_t(frames)));
             frames = 0;
         }
+        const float gain = audio_internal::EffectsGainLocked();
         for (int i = 0; i < frames && frame < total; ++i, ++frame) {
             const uint8_t* s = p + static_cast<size_t>(frame) * AudioFrameBytes;
-            acc[2 * i] += static_cast<int16_t>(s[0] | (s[1] << 8));
-            acc[2 * i + 1] += static_cast<int16_t>(s[2] | (s[3] << 8));
+            const int16_t left = static_cast<int16_t>(s[0] | (s[1] << 8));
+            const int16_t right = static_cast<int16_t>(s[2] | (s[3] << 8));
+            acc[2 * i] += gain == 1.0f ? left : static_cast<int32_t>(left * gain);
+            acc[2 * i + 1] += gain == 1.0f ? right : static_cast<int32_t>(right * gain);
         }
         if (frame >= total) {
             // A buffer played to its end stops, its play position back at the start.

@@ -171,10 +171,11 @@ public:
 
 private:
     void AddSamples(int32_t* acc, const int16_t* s, int frames) const {
-        if (gain_ == 1.0f) {
+        const float gain = gain_ * audio_internal::MusicGainLocked();
+        if (gain == 1.0f) {
             for (int i = 0; i < frames * AudioChannels; ++i) acc[i] += s[i];
         } else {
-            for (int i = 0; i < frames * AudioChannels; ++i) acc[i] += static_cast<int32_t>(s[i] * gain_);
+            for (int i = 0; i < frames * AudioChannels; ++i) acc[i] += static_cast<int32_t>(s[i] * gain);
         }
     }
 

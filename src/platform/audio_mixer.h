@@ -19,6 +19,9 @@ std::unique_lock<std::mutex> EnterAudio();
 // The sound switches, as the voices read them while mixing (under the lock).
 bool MusicPausedLocked();
 bool EffectsMutedLocked();
+// The volume levels, 0 to 1, as the voices read them while mixing (under the lock).
+float MusicGainLocked();
+float EffectsGainLocked();
 // Voices join and leave under the lock.
 void AddVoice(Voice* voice);
 void RemoveVoice(Voice* voice);

@@ -44,7 +44,7 @@ struct CodeRange {
 };
 // What the game's texts and level numbers can contain.
 constexpr CodeRange GlyphRanges[] = {
-    {0x20, 0x7E}, {0xA0, 0xFF}, {0x400, 0x45F}, {0x2013, 0x2014}, {0x2018, 0x201E}, {0x2026, 0x2026}, {0x2116, 0x2116},
+    {0x20, 0x7E}, {0xA0, 0xFF}, {0x400, 0x45F}, {0x490, 0x491}, {0x2013, 0x2014}, {0x2018, 0x201E}, {0x2026, 0x2026}, {0x2116, 0x2116},
 };
 
 // Decodes one UTF-8 sequence at s[i], advancing i; malformed bytes give the replacement.
@@ -252,6 +252,15 @@ int Font::DrawText(Sprite* sprite, std::string_view utf8, const Rect& rect, uint
         penX += g->advance;
     }
     return lines * height_;
+}
+
+std::u32string Font::MissingGlyphs(std::string_view utf8) const {
+    std::u32string missing;
+    for (size_t i = 0; i < utf8.size();) {
+        const uint32_t cp = NextCodePoint(utf8, i);
+        if (cp != '\n' && cp != '\r' && !impl_->Find(cp)) missing += static_cast<char32_t>(cp);
+    }
+    return missing;
 }
 
 int Font::MeasureWidth(std::string_view utf8) const {

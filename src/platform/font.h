@@ -3,6 +3,7 @@
 // (the stand-in for Times New Roman). UTF-8 input, Cyrillic included.
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/types.h"
@@ -37,6 +38,8 @@ public:
     // Width in virtual units the text would take.
     int MeasureWidth(std::string_view utf8) const;
     int height() const { return height_; }
+    // The characters of the text this font has no glyph of (a replacement would be drawn).
+    std::u32string MissingGlyphs(std::string_view utf8) const;
 
 private:
     Font() = default;

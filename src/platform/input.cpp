@@ -29,6 +29,7 @@ constexpr KeyName kKeyNames[] = {
     {"Q", DIK::Q},           {"R", DIK::R},         {"S", DIK::S},         {"T", DIK::T},
     {"U", DIK::U},           {"V", DIK::V},         {"W", DIK::W},         {"X", DIK::X},
     {"Y", DIK::Y},           {"Z", DIK::Z},         {"F11", DIK::F11},     {"ALT", DIK::LALT},
+    {"BACKSPACE", DIK::BACK},
 };
 }  // namespace
 
@@ -140,6 +141,7 @@ InputSource::MouseTake InputSource::TakeMouse() {
     }
     for (int i = 0; i < 8; ++i) take.buttons[i] = buttons_[i];
     take.hasPointer = hasPointer_;
+    take.pointerMoved = pointerMoved;
     take.x = pointerX_;
     take.y = pointerY_;
     return take;
@@ -206,6 +208,7 @@ HRESULT MouseDevice::GetDeviceState(MouseState& state) {
     state.lY = take.dy;
     for (int i = 0; i < 8; ++i) state.buttons[i] = take.buttons[i] ? 0x80 : 0;
     hasPointer_ = take.hasPointer;
+    pointerMoved_ = take.pointerMoved;
     pointerX_ = take.x;
     pointerY_ = take.y;
     return S_OK;

@@ -23,7 +23,7 @@ constexpr uint8_t ESCAPE = 0x01, K1 = 0x02, K2 = 0x03, K3 = 0x04, K4 = 0x05, K5 
                   A = 0x1E, S = 0x1F, D = 0x20, F = 0x21, G = 0x22, H = 0x23, J = 0x24, K = 0x25,
                   L = 0x26, Z = 0x2C, X = 0x2D, C = 0x2E, V = 0x2F, B = 0x30, N = 0x31, M = 0x32,
                   SPACE = 0x39, UP = 0xC8, LEFT = 0xCB, RIGHT = 0xCD, DOWN = 0xD0, LALT = 0x38,
-                  RALT = 0xB8, F11 = 0x57;
+                  RALT = 0xB8, F11 = 0x57, BACK = 0x0E;
 }
 // Key code for a name such as "S", "SPACE", "RETURN", "LEFT"; 0 when unknown.
 uint8_t KeyCodeByName(const char* name);
@@ -50,6 +50,7 @@ public:
         int dx = 0, dy = 0;
         bool buttons[8] = {};
         bool hasPointer = false;
+        bool pointerMoved = false;   // a pointer event of this read put it somewhere new
         double x = 0, y = 0;
     };
     MouseTake TakeMouse();
@@ -101,10 +102,12 @@ public:
         y = pointerY_;
         return hasPointer_;
     }
+    bool PointerMoved() const { return pointerMoved_; }
 
 private:
     bool acquired_ = false;
     bool hasPointer_ = false;
+    bool pointerMoved_ = false;
     double pointerX_ = 0, pointerY_ = 0;
 };
 

@@ -126,6 +126,7 @@ bool Window::Create(const WindowOptions& options, int width, int height, const s
 
     // HiDPI: the drawable gets the display's real pixels, and the picture is presented into them.
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
+    title_ = caption;
     window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!window_) {
         error = std::string("Cannot open the window: ") + SDL_GetError();
@@ -166,6 +167,11 @@ void Window::EnterGameMode(int backBufferWidth, int backBufferHeight, bool fulls
     fullscreen_ = !fullscreen;   // so that SetFullscreen acts
     SetFullscreen(fullscreen);
     SetRelativeMouse(options_.relativeMouse);
+}
+
+void Window::SetTitle(const std::string& title) {
+    title_ = title;
+    if (window_) SDL_SetWindowTitle(Sdl(window_), title.c_str());
 }
 
 void Window::SetFullscreen(bool on) {

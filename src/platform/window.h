@@ -37,6 +37,9 @@ public:
     void EnterGameMode(int backBufferWidth, int backBufferHeight, bool fullscreen, int windowWidth = 0,
                        int windowHeight = 0);
     bool inGameMode() const { return gameMode_; }
+    // The caption of the title bar; the game passes it in its player's language.
+    void SetTitle(const std::string& title);
+    const std::string& title() const { return title_; }
     // Full screen or back to the window, keeping the GL context and everything drawn with it.
     void SetFullscreen(bool on);
     bool fullscreen() const { return fullscreen_; }
@@ -96,6 +99,7 @@ private:
     WindowOptions options_;
     void* window_ = nullptr;      // SDL_Window*
     void* glContext_ = nullptr;   // SDL_GLContext
+    std::string title_;
     bool gameMode_ = false;
     bool fullscreen_ = false;
     int windowWidth_ = 0, windowHeight_ = 0;

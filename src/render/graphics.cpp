@@ -9,10 +9,12 @@
 #include "core/error_log.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/paths.h"
 #include "core/player_message.h"
 #include "platform/image.h"
 #include "render/model.h"
+#include "render/shown_text.h"
 #include "render/static_layer.h"
 #include "render/texture_catalog.h"
 #include "sound/sound.h"
@@ -110,14 +112,15 @@ void DrawLoadingScreen() {
     g_device->Clear(0xFF44AFDC, 1.0f);
     plat::Rect r;
     plat::SetRect(r, 580, 500, 850, 530);
-    int drawn = g_fontLarge->DrawText(g_sprite.get(), "ЗАГРУЗКА...", r, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+    int drawn = DrawShownText(*g_fontLarge, *g_sprite, Tr("ЗАГРУЗКА..."), r, 0xFFFFFFFF);
     if (drawn < 0) WriteErrorLog(drawn, "g_sprite.draw");
     plat::SetRect(r, 518, 520, 870, 550);
-    drawn = g_fontLarge->DrawText(g_sprite.get(), "Пожалуйста подождите", r, plat::DT_LEFT_TOP, 0xFFFFFFFF);
+    drawn = DrawShownText(*g_fontLarge, *g_sprite, Tr("Пожалуйста подождите"), r, 0xFFFFFFFF);
     if (drawn < 0) WriteErrorLog(drawn, "g_sprite.draw");
     g_sprite->End();
     g_device->EndScene();
     g_device->Present();
+    EndShownTextFrame();
 }
 
 }  // namespace
@@ -144,7 +147,7 @@ plat::HRESULT InitD3D() {
         const plat::HRESULT hr = CreateGameDevice();
         if (plat::Failed(hr)) {
             WriteErrorLog(hr, "Error = CreateDevice");
-            g_d3d->MessageBox("Your videoadapter not supported this game", GameName());
+            g_d3d->MessageBox(Tr("Эта видеокарта не подходит для игры."), GameName());
             return hr;   // nothing below can work without a device
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The chrome both box screens draw around their boards: the faded decoration pieces, the
-// hint line at the top, the four level buttons and the level number.
+// hint line at the top, the picture's name, the four level buttons and the level number.
 #include <cstdint>
 
 // One decoration: a source rectangle of the main sheet drawn at (x, y) in `colour`.
@@ -24,3 +24,7 @@ void DrawLevelButtons(int32_t freeBuild, int32_t level);
 
 // The level number beside the buttons, moved left by a digit width for each extra digit.
 void DrawLevelNumber(int32_t level);
+
+// The picture's name in the free corner left of the hint line, in the large font, or in the
+// normal one when the large would not fit.
+void DrawLevelName(const char* name);

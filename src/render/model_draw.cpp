@@ -11,6 +11,7 @@
 #include "render/graphics.h"
 #include "render/model.h"
 #include "render/model_store.h"
+#include "render/shown_text.h"
 #include "render/stars.h"
 
 std::unique_ptr<plat::VertexBuffer> g_vertexBuffer;
@@ -120,6 +121,7 @@ void drawmesh(int) {
     if (g_device) {
         g_device->EndScene();
         g_device->Present();
+        EndShownTextFrame();
     }
 }
 

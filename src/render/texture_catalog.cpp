@@ -14,6 +14,7 @@
 #include "render/graphics.h"
 
 std::vector<TSurfaces> g_surfaces;
+
 int g_surfaceCount = 0;
 
 namespace {

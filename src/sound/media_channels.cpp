@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/options.h"
 #include "core/player_message.h"
 #include "core/paths.h"
@@ -59,16 +60,16 @@ void dLoadSound(int channel, const std::string& relativeName) {
     // Each failed step reports itself and the next is still tried, as far as a graph exists.
     if (plat::Failed(plat::FilterGraph::Create(ch.graph)) || !ch.graph) {
         ch.graph.reset();
-        SaveInfo("Ошибка создания потока для " + name);
+        SaveInfo(TrFormat("Не удалось создать поток для звукового файла «{file}».", {{"file", name}}));
         return;
     }
     if (plat::Failed(ch.graph->RenderFile(name)))
         SaveInfo(TrFormat("Ошибка построения графа для {file}: {reason}; игра пойдёт без этого звука.",
                           {{"file", name}, {"reason", Tr(kNotMusicText)}}));
-    if (plat::Failed(ch.graph->QueryControl(ch.control))) SaveInfo("Ошибка захвата управления" + name);
-    if (plat::Failed(ch.graph->QuerySeeking(ch.seeking))) SaveInfo("Ошибка захвата медиа-поиска " + name);
-    if (plat::Failed(ch.graph->QueryEvents(ch.events))) SaveInfo("IID_IMediaEvent");
-    if (plat::Failed(ch.graph->QueryAudio(ch.audio))) SaveInfo("IID_IBasicAudio");
+    if (plat::Failed(ch.graph->QueryControl(ch.control))) SaveInfo(TrFormat("Не удалось получить управление проигрыванием файла «{file}».", {{"file", name}}));
+    if (plat::Failed(ch.graph->QuerySeeking(ch.seeking))) SaveInfo(TrFormat("Не удалось получить перемотку звукового файла «{file}».", {{"file", name}}));
+    if (plat::Failed(ch.graph->QueryEvents(ch.events))) SaveInfo(TrFormat("Не удалось получить события проигрывания файла «{file}».", {{"file", name}}));
+    if (plat::Failed(ch.graph->QueryAudio(ch.audio))) SaveInfo(TrFormat("Не удалось получить громкость звукового файла «{file}».", {{"file", name}}));
 }
 
 void StartMediaChannel(int channel, const std::string& name, int32_t looping) {

@@ -7,6 +7,8 @@
 void ApplySoundSwitches() {
     plat::SetMusicPaused(!g_settings.music);
     plat::SetEffectsMuted(!g_settings.effects);
+    plat::SetMusicGain(float(g_settings.musicVolume) / kVolumeLevels);
+    plat::SetEffectsGain(float(g_settings.effectsVolume) / kVolumeLevels);
 }
 
 namespace {

@@ -46,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!message.empty() && message.find("profiles.txt") == std::string::npos && message.find("child.ini") == std::string::npos)
         Finding("a refused file was not named: " + message);
     if (g_childSettings.hintAfterSeconds < -1 || g_childSettings.hintAfterSeconds > 3600) Finding("a hint delay out of range");
+    if (g_childSettings.allLevelsOpen < -1 || g_childSettings.allLevelsOpen > 1) Finding("an open overview out of range");
     // What the game wrote back is read as it is, without a message.
     const ProfileList written = g_profiles;
     const std::string again = StartProfiles(0);
