@@ -9,10 +9,12 @@
 #include <unistd.h>
 
 #include "app/form.h"
+#include "app/parent_rows.h"
 #include "app/settings_dialog.h"
 #include "core/i18n.h"
 #include "core/mo_catalogue.h"
 #include "core/settings.h"
+#include "core/user_lock.h"
 #include "game_runner.h"
 #include "platform/font.h"
 
@@ -197,6 +199,47 @@ TEST(Languages, ChoosingALanguageInTheDialogRedrawsItAndIsRemembered) {
     g_settings = Settings();
     SetSettingsFilePath("");
     fs::remove(settings);
+}
+
+TEST(Languages, FileMessagesAndTheParentCornerSpeakTheChosenLanguage) {
+    GameRunner game;
+    {
+        std::ofstream out(game.Path("settings.ini"), std::ios::binary);
+        out << "garbage\nmusic = loud\n";
+    }
+    GameRun run = game.Run("frames 2\n", {"--lang", "en"});
+    EXPECT_EQ(run.exitCode, 0) << run.stdErr;
+    for (const char* said : {"settings.ini: line 1 is not \"key = value\"; line 2: \"loud\" is not a valid music.",
+                             "The defaults are used for what could not be read."})
+        EXPECT_NE(run.stdErr.find(said), std::string::npos) << run.stdErr;
+    EXPECT_FALSE(HasCyrillic(run.stdErr)) << run.stdErr;
+
+    std::string message;
+    ASSERT_TRUE(LockUserFolder(game.dir(), message)) << message;
+    run = game.Run("frames 2\n", {"--lang", "uk"});
+    UnlockUserFolder();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.stdErr.find("Стройлик уже відкритий і пише збереження до теки " + game.dir()), std::string::npos)
+        << run.stdErr;
+
+    SetLocaleDir(STROYLIK_GAME_DIR "/locale");
+    ASSERT_TRUE(LoadLanguage("en", message)) << message;
+    g_settings = Settings();
+    g_settings.hintAfterSeconds = 0;
+    ParentCornerView view = BuildParentCornerView(0);
+    EXPECT_EQ(view.rows.front().label, "Start box 1 again");
+    EXPECT_EQ(view.rows.back().label, "Back to the game");
+    std::string shown;
+    for (const ParentRowView& row : view.rows) shown += row.label + " " + row.valueText + "\n";
+    EXPECT_NE(shown.find("Hint when the child does not play never"), std::string::npos) << shown;
+    EXPECT_FALSE(HasCyrillic(shown)) << shown;
+    g_settings.hintAfterSeconds = 20;
+    view = BuildParentCornerView(0);
+    shown.clear();
+    for (const ParentRowView& row : view.rows) shown += row.valueText;
+    EXPECT_EQ(shown, "20 s");
+    LoadLanguage(kSourceLanguage, message);
+    g_settings = Settings();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/game_error.h"
+#include "core/i18n.h"
 #include "core/new_game_aside.h"
 #include "core/options.h"
 #include "core/parent_state.h"
@@ -39,32 +40,38 @@ int32_t HintStep() {
 
 const char* HintText() {
     static std::string text;
-    text = g_settings.hintAfterSeconds == 0 ? "никогда" : std::to_string(g_settings.hintAfterSeconds) + " с";
+    if (g_settings.hintAfterSeconds == 0) {
+        // TRANSLATORS: the hint delay in the parent corner when no hint is given.
+        text = Tr("никогда");
+    } else {
+        // TRANSLATORS: the hint delay in the parent corner; {seconds} is a number of seconds.
+        text = TrFormat("{seconds} с", {{"seconds", std::to_string(g_settings.hintAfterSeconds)}});
+    }
     return text.c_str();
 }
 
 const ParentRow kRows[] = {
-    {"Начать коробку 1 заново", nullptr, 0, nullptr, [](int) { Check(PutBoxProgressAside(1)); },
+    {Mark("Начать коробку 1 заново"), nullptr, 0, nullptr, [](int) { Check(PutBoxProgressAside(1)); },
      [] { return BoxHasProgress(1); }, nullptr},
-    {"Начать коробку 2 заново", nullptr, 0, nullptr, [](int) { Check(PutBoxProgressAside(2)); },
+    {Mark("Начать коробку 2 заново"), nullptr, 0, nullptr, [](int) { Check(PutBoxProgressAside(2)); },
      [] { return BoxHasProgress(2); }, nullptr},
-    {"Вернуть прежнюю игру коробки 1", nullptr, 0, nullptr, [](int) { Check(UndoNewGame(1)); },
+    {Mark("Вернуть прежнюю игру коробки 1"), nullptr, 0, nullptr, [](int) { Check(UndoNewGame(1)); },
      [] { return CanUndoNewGame(1); }, nullptr},
-    {"Вернуть прежнюю игру коробки 2", nullptr, 0, nullptr, [](int) { Check(UndoNewGame(2)); },
+    {Mark("Вернуть прежнюю игру коробки 2"), nullptr, 0, nullptr, [](int) { Check(UndoNewGame(2)); },
      [] { return CanUndoNewGame(2); }, nullptr},
-    {"Все уровни открыты", "all_levels_open", 1, [] { return int32_t(g_settings.allLevelsOpen); },
+    {Mark("Все уровни открыты"), "all_levels_open", 1, [] { return int32_t(g_settings.allLevelsOpen); },
      [](int) { g_settings.allLevelsOpen = !g_settings.allLevelsOpen; }, nullptr, nullptr},
-    {"Подсказка, если ребёнок не играет", "hint_after_seconds", kHintStepCount - 1, HintStep,
+    {Mark("Подсказка, если ребёнок не играет"), "hint_after_seconds", kHintStepCount - 1, HintStep,
      [](int step) { g_settings.hintAfterSeconds = kHintSteps[Clamp(HintStep() + step, kHintStepCount - 1)]; }, nullptr,
      HintText},
-    {"Громкость музыки", "music_volume", kVolumeLevels, [] { return int32_t(g_settings.musicVolume); },
+    {Mark("Громкость музыки"), "music_volume", kVolumeLevels, [] { return int32_t(g_settings.musicVolume); },
      [](int step) { g_settings.musicVolume = Clamp(g_settings.musicVolume + step, kVolumeLevels); }, nullptr, nullptr},
-    {"Громкость звуков", "effects_volume", kVolumeLevels, [] { return int32_t(g_settings.effectsVolume); },
+    {Mark("Громкость звуков"), "effects_volume", kVolumeLevels, [] { return int32_t(g_settings.effectsVolume); },
      [](int step) { g_settings.effectsVolume = Clamp(g_settings.effectsVolume + step, kVolumeLevels); }, nullptr,
      nullptr},
-    {"Киоск: выход только через родителей", "kiosk", 1, [] { return int32_t(g_settings.kiosk); },
+    {Mark("Киоск: выход только через родителей"), "kiosk", 1, [] { return int32_t(g_settings.kiosk); },
      [](int) { g_settings.kiosk = !g_settings.kiosk; }, nullptr, nullptr},
-    {"Вернуться в игру", nullptr, 0, nullptr, [](int) { g_parentCorner = 0; }, nullptr, nullptr},
+    {Mark("Вернуться в игру"), nullptr, 0, nullptr, [](int) { g_parentCorner = 0; }, nullptr, nullptr},
 };
 constexpr int kRowCount = sizeof kRows / sizeof kRows[0];
 
@@ -83,7 +90,7 @@ ParentCornerView BuildParentCornerView(int32_t focus) {
     view.focus = focus;
     for (const ParentRow& row : kRows) {
         ParentRowView v;
-        v.label = row.label;
+        v.label = Tr(row.label);
         v.levels = row.levels;
         v.value = row.value ? row.value() : 0;
         if (row.valueText) v.valueText = row.valueText();
