@@ -62,7 +62,7 @@ TEST(SettingsDialog, TabWalksTheTabOrderBothWays) {
     HandleDialogEvent(form, Key(plat::DIK::TAB));
     EXPECT_EQ(DialogFocus(), 0);
     HandleDialogEvent(form, Key(plat::DIK::TAB, true));
-    EXPECT_EQ(DialogFocus(), 3);
+    EXPECT_EQ(DialogFocus(), 4);
 }
 
 TEST(SettingsDialog, ArrowsChooseTheResolutionAndStopAtTheEnds) {

@@ -9,10 +9,12 @@
 #include <unistd.h>
 
 #include "app/form.h"
+#include "app/parent_rows.h"
 #include "app/settings_dialog.h"
 #include "core/i18n.h"
 #include "core/mo_catalogue.h"
 #include "core/settings.h"
+#include "core/user_lock.h"
 #include "game_runner.h"
 #include "platform/font.h"
 
@@ -160,7 +162,9 @@ TEST(Languages, TheFontHoldsEveryCharacterOfEveryCatalogue) {
         const auto catalogue = ShippedCatalogue(languages[i]);
         ASSERT_TRUE(catalogue && !catalogue->entries.empty()) << languages[i];
         for (const auto& [id, text] : catalogue->entries) {
-            EXPECT_EQ(font->MissingGlyphs(id), U"") << id;
+            // A context stands before the text, split from it by EOT; only the text is drawn.
+            const std::string shown = id.substr(id.find('\x04') == std::string::npos ? 0 : id.find('\x04') + 1);
+            EXPECT_EQ(font->MissingGlyphs(shown), U"") << shown;
             EXPECT_EQ(font->MissingGlyphs(text), U"") << languages[i] << ": " << text;
         }
     }
@@ -197,6 +201,35 @@ TEST(Languages, ChoosingALanguageInTheDialogRedrawsItAndIsRemembered) {
     g_settings = Settings();
     SetSettingsFilePath("");
     fs::remove(settings);
+}
+
+TEST(Languages, FileMessagesAndTheParentCornerSpeakTheChosenLanguage) {
+    GameRunner game;
+    std::ofstream(game.Path("settings.ini"), std::ios::binary) << "garbage\nmusic = loud\n";
+    const GameRun run = game.Run("frames 2\n", {"--lang", "en"});
+    EXPECT_NE(run.stdErr.find("settings.ini: line 1 is not \"key = value\"; line 2: \"loud\" is not a valid music. "
+                              "The defaults are used for what could not be read."),
+              std::string::npos) << run.stdErr;
+    std::string message;
+    ASSERT_TRUE(LockUserFolder(game.dir(), message)) << message;
+    const GameRun second = game.Run("frames 2\n", {"--lang", "uk"});
+    UnlockUserFolder();
+    EXPECT_NE(second.stdErr.find("Стройлик уже відкритий і пише збереження до теки " + game.dir()), std::string::npos)
+        << second.stdErr;
+
+    SetLocaleDir(STROYLIK_GAME_DIR "/locale");
+    ASSERT_TRUE(LoadLanguage("en", message)) << message;
+    std::string shown;
+    for (int seconds : {0, 20}) {
+        g_settings.hintAfterSeconds = seconds;
+        for (const ParentRowView& row : BuildParentCornerView(0).rows) shown += row.label + "|" + row.valueText + "\n";
+    }
+    EXPECT_NE(shown.find("Start box 1 again|\n"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Hint when the child does not play|never\n"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Hint when the child does not play|20 s\n"), std::string::npos) << shown;
+    EXPECT_FALSE(HasCyrillic(shown)) << shown;
+    LoadLanguage(kSourceLanguage, message);
+    g_settings = Settings();
 }
 
 }  // namespace

@@ -242,8 +242,8 @@ TEST(PadPlayTest, ScriptedControllerEndsTheIntroAndOpensABox) {
         "pad START down\nframes 1\npad START up\nframes 2\nexpect g_introActive 0\n"
         "pad START down\nframes 1\npad START up\nframes 3\nexpect g_screenState 3\n"
         "pad DPAD_UP down\npad DPAD_UP up\npad TRIGGER down\n");
-    EXPECT_EQ(run.exitCode, 3) << run.stdErr;
-    EXPECT_NE(run.stdErr.find("script.txt:13: unknown pad button \"TRIGGER\""), std::string::npos) << run.stdErr;
+    EXPECT_EQ(run.exitCode, 2) << run.stdErr;   // refused when the script is read, before any frame
+    EXPECT_NE(run.stdErr.find("script.txt:13: pad: \"TRIGGER\" is not a pad button"), std::string::npos) << run.stdErr;
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ TEST(MainMenu, ZonesHighlightsAndTheFixedPictures) {
         EXPECT_TRUE(Drawn(0, 0, 1280, 1024, 0, 0)) << "background";
         EXPECT_TRUE(Drawn(0, 0, 517, 360, 72, 168)) << "box 1 picture";
         EXPECT_TRUE(Drawn(0, 364, 510, 899, 566, 306)) << "box 2 picture";
-        EXPECT_EQ(PenDraws(), 2 * 1275 + 2 * 1017) << "the red frame, texel by texel";
+        // The red frame texel by texel, then the parent button's card (shadow, card, four edges).
+        EXPECT_EQ(PenDraws(), 2 * 1275 + 2 * 1017 + 6);
     }
 }
 
@@ -208,15 +209,21 @@ TEST(StartScreen, ContinueWithSaveAndNewGameClearsOnlyItsBox) {
     game.Click();
     ASSERT_EQ(g_screenState, ScreenMainMenu);
 
-    // A new game in box 1 removes box 1's progress and leaves box 2's alone.
+    // A new game in box 1 asks first (the banner stays lit), then puts box 1's progress aside
+    // and leaves box 2's alone.
     HoverAt(game, 380, 330);
     game.Click();
     HoverAt(game, 500, 220);
     game.Click();
+    EXPECT_EQ(g_screenState, ScreenBox1Start);
+    EXPECT_TRUE(fs::exists("save/k1/sk_1.dat"));
+    game.Click();
     EXPECT_EQ(g_screenState, ScreenBox1);
     EXPECT_FALSE(fs::exists("save/k1/sk_1.dat"));
     EXPECT_TRUE(fs::exists("save/k2/sk_1.dat"));
-    EXPECT_TRUE(fs::exists("k1.dat")) << "the position file stays";
+    bool keptAside = false;   // the old position went aside with the boards, not away
+    for (const auto& entry : fs::directory_iterator("put-aside")) keptAside |= fs::exists(entry.path() / "k1.dat");
+    EXPECT_TRUE(keptAside);
 }
 
 TEST(Menus, DumpHasTheJingleFlag) {

@@ -164,7 +164,7 @@ TEST_F(SoundMedia, UndecodableFileIsReportedAndLeavesASilentChannel) {
     ::testing::internal::CaptureStderr();
     StartMediaChannel(7, "./music/bad.mp3", -1);
     const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("Не удалось подготовить к проигрыванию звуковой файл «./music/bad.mp3»."), std::string::npos) << err;
+    EXPECT_NE(err.find("Ошибка построения графа для ./music/bad.mp3: файл испорчен или это не музыка в формате MP3"), std::string::npos) << err;
     plat::AdvanceAudio(1000);
     CheckActiveSounds();
     plat::REFERENCE_TIME stop = -1;
@@ -263,8 +263,8 @@ TEST_F(SoundMedia, JunkThatLooksLikeMp3IsRefusedAtLoading) {
     StartMediaChannel(3, "./music/sync.mp3", -1);
     StartMediaChannel(4, "./music/tagged.mp3", -1);
     const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("Не удалось подготовить к проигрыванию звуковой файл «./music/sync.mp3»."), std::string::npos) << err;
-    EXPECT_NE(err.find("Не удалось подготовить к проигрыванию звуковой файл «./music/tagged.mp3»."), std::string::npos) << err;
+    EXPECT_NE(err.find("Ошибка построения графа для ./music/sync.mp3: файл испорчен или это не музыка в формате MP3"), std::string::npos) << err;
+    EXPECT_NE(err.find("Ошибка построения графа для ./music/tagged.mp3: файл испорчен или это не музыка в формате MP3"), std::string::npos) << err;
     EXPECT_EQ(DurationFrames(3), 0);
     EXPECT_EQ(DurationFrames(4), 0);
 }

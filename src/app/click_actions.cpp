@@ -10,6 +10,7 @@
 #include "core/game_error.h"
 #include "core/game_state.h"
 #include "core/hint.h"
+#include "core/i18n.h"
 #include "core/new_game_aside.h"
 #include "core/parent_state.h"
 #include "core/paths.h"
@@ -83,7 +84,7 @@ bool ConfirmNewGame(int box) {
     }
     g_newGameAsked = 0;
     const std::string problem = PutBoxProgressAside(box);
-    if (!problem.empty()) throw GameFileError(problem + "\nThe new game is not started; the old one is kept.");
+    if (!problem.empty()) throw GameFileError(problem + "\n" + Tr("Новая игра не начата, прежняя сохранена."));
     return true;
 }
 

@@ -114,6 +114,8 @@ int main(int argc, char** argv) {
     if (folders) {
         LoadPlayerSettings(settingsMessage);
         ChooseStartLanguage(g_options, languageMessage);
+        // Again, for the settings file's message in the language just chosen.
+        if (!settingsMessage.empty()) LoadPlayerSettings(settingsMessage);
         SetUpPlayerMessages();
     }
     if (!parsed) {

@@ -65,7 +65,13 @@ int32_t HintStep() {
 const char* HintText() {
     static std::string text;
     const int seconds = HintAfterSecondsNow();
-    text = seconds == 0 ? Tr("никогда") : TrFormat("{seconds} с", {{"seconds", std::to_string(seconds)}});
+    if (seconds == 0) {
+        // TRANSLATORS: the hint delay in the parent corner when no hint is given.
+        text = Tr("никогда");
+    } else {
+        // TRANSLATORS: the hint delay in the parent corner; {seconds} is a number of seconds.
+        text = TrFormat("{seconds} с", {{"seconds", std::to_string(seconds)}});
+    }
     return text.c_str();
 }
 
@@ -92,6 +98,7 @@ bool CanRemoveChild() { return ChildPlays() && g_profiles.profiles.size() > 1; }
 
 const char* RemoveText() {
     static std::string text;
+    // TRANSLATORS: shown beside "remove this child" after its first press.
     text = g_removeProfileAsked ? Tr("ещё раз — убрать") : "";
     return text.c_str();
 }

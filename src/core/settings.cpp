@@ -1,5 +1,6 @@
 // The settings file: reading with per-key fallbacks, writing through a temporary file.
 #include "core/settings.h"
+#include "core/i18n.h"
 #include "core/unique_temp.h"
 
 #include <unistd.h>
@@ -162,7 +163,9 @@ bool ApplyKey(const std::string& key, const std::string& value, Settings& s) {
 std::string Describe(const std::vector<std::string>& problems) {
     std::string text;
     for (size_t i = 0; i < problems.size() && i < 3; ++i) text += (i ? "; " : "") + problems[i];
-    if (problems.size() > 3) text += "; and " + std::to_string(problems.size() - 3) + " more";
+    if (problems.size() > 3)
+        // TRANSLATORS: ends a list of problems in the settings file; {count} is a number.
+        text += "; " + TrFormat("и ещё {count}", {{"count", std::to_string(problems.size() - 3)}});
     return text;
 }
 
@@ -262,11 +265,12 @@ bool LoadSettingsOver(const std::string& path, const Settings& base, Settings& o
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     std::ifstream in(path, std::ios::binary);
     if (ec || !in) {
-        message = path + ": the settings file cannot be read; using the defaults";
+        message = TrFormat("Файл настроек {file} не читается, взяты значения по умолчанию.", {{"file", path}});
         return false;
     }
     if (size > kMaxFileBytes) {
-        message = path + ": the settings file is too large to be ours; using the defaults";
+        message = TrFormat("Файл настроек {file} слишком велик, чтобы быть нашим; взяты значения по умолчанию.",
+                           {{"file", path}});
         return false;
     }
     std::vector<std::string> problems;
@@ -279,7 +283,7 @@ bool LoadSettingsOver(const std::string& path, const Settings& base, Settings& o
         if (line.empty() || line[0] == '#') continue;
         const size_t eq = line.find('=');
         if (eq == std::string::npos) {
-            problems.push_back("line " + std::to_string(number) + " is not \"key = value\"");
+            problems.push_back(TrFormat("строка {line} не вида «ключ = значение»", {{"line", std::to_string(number)}}));
             continue;
         }
         // People edit this file by hand: "Music = OFF" means what it says.
@@ -287,11 +291,14 @@ bool LoadSettingsOver(const std::string& path, const Settings& base, Settings& o
         const std::string value = Trim(line.substr(eq + 1));
         ++pairs;
         if (!ApplyKey(key, LowerAscii(value), out))
-            problems.push_back("line " + std::to_string(number) + ": \"" + value + "\" is not a valid " + key);
+            problems.push_back(TrFormat("строка {line}: «{value}» не годится для {key}",
+                                        {{"line", std::to_string(number)}, {"value", value}, {"key", key}}));
     }
-    if (pairs == 0 && problems.empty()) problems.push_back("it is empty");
+    if (pairs == 0 && problems.empty()) problems.push_back(Tr("он пуст"));
     if (problems.empty()) return true;
-    message = path + ": " + Describe(problems) + "; the defaults are used for what could not be read";
+    // TRANSLATORS: {problems} is a list of the problems above, joined by "; ".
+    message = TrFormat("Файл настроек {file}: {problems}. Для того, что не прочиталось, взяты значения по умолчанию.",
+                       {{"file", path}, {"problems", Describe(problems)}});
     return false;
 }
 
@@ -301,7 +308,8 @@ bool SaveSettings(const std::string& path, const Settings& s, std::string& messa
     const std::filesystem::path target(path);
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
     if (ec) {
-        message = path + ": the settings cannot be saved, the folder cannot be made: " + ec.message();
+        message = TrFormat("Настройки не сохранены в {file}: не удаётся создать папку ({reason}).",
+                           {{"file", path}, {"reason", ec.message()}});
         return false;
     }
     std::string temp;
@@ -311,7 +319,7 @@ bool SaveSettings(const std::string& path, const Settings& s, std::string& messa
     if (!f) {
         if (fd >= 0) ::close(fd);
         if (!temp.empty()) ::unlink(temp.c_str());
-        message = path + ": the settings cannot be saved (the folder is not writable)";
+        message = TrFormat("Настройки не сохранены в {file}: в папку нельзя писать.", {{"file", path}});
         return false;
     }
     bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
@@ -322,7 +330,8 @@ bool SaveSettings(const std::string& path, const Settings& s, std::string& messa
     if (!ok || ec) {
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);
-        message = path + ": the settings cannot be saved" + (ec ? ": " + ec.message() : std::string(" (the disk may be full)"));
+        message = ec ? TrFormat("Настройки не сохранены в {file}: {reason}.", {{"file", path}, {"reason", ec.message()}})
+                     : TrFormat("Настройки не сохранены в {file}: возможно, диск заполнен.", {{"file", path}});
         return false;
     }
     return true;

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/i18n.h"
+
 namespace {
 int g_lockFd = -1;
 }
@@ -22,17 +24,20 @@ bool LockUserFolder(const std::string& userDir, std::string& message) {
     const std::string path = (std::filesystem::path(userDir) / "stroylik.lock").string();
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
-        message = path + ": the game's lock file cannot be made: " + std::strerror(errno);
+        message = TrFormat("Файл блокировки игры {file} не удаётся создать: {reason}.",
+                           {{"file", path}, {"reason", std::strerror(errno)}});
         return false;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int code = errno;
         ::close(fd);
         if (code == EWOULDBLOCK)
-            message = "Стройлик уже открыт и пишет сохранения в папку " + userDir +
-                      ". Второе окно закрывается, чтобы две игры не перепутали успехи детей.";
+            message = TrFormat("Стройлик уже открыт и пишет сохранения в папку {folder}. Второе окно "
+                               "закрывается, чтобы две игры не перепутали успехи детей.",
+                               {{"folder", userDir}});
         else
-            message = path + ": the game's lock file cannot be locked: " + std::strerror(code);
+            message = TrFormat("Файл блокировки игры {file} не удаётся занять: {reason}.",
+                               {{"file", path}, {"reason", std::strerror(code)}});
         return false;
     }
     g_lockFd = fd;

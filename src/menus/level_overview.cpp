@@ -14,6 +14,7 @@
 #include "core/paths.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "core/level_names.h"
 #include "core/state_dump.h"
 #include "menus/level_thumbs.h"
@@ -63,7 +64,8 @@ public:
         if (count_ == 0) return;
         std::string text = text_;
         if (count_ > MaxListedProblems)
-            text += "\n... and " + std::to_string(count_ - MaxListedProblems) + " more files that cannot be read";
+            text += "\n" + TrFormat("…и ещё файлов, которые не читаются: {count}.",
+                                    {{"count", std::to_string(count_ - MaxListedProblems)}});
         throw GameFileError(text);
     }
 
@@ -120,7 +122,7 @@ const plat::Image& ReadFigureSheet(int box, Problems& problems) {
 void OpenLevelOverview(int box, int32_t solved) {
     Problems problems;
     const int count = CountLevels(box);
-    if (count == 0) problems.Add(LevelFile(box, 1) + ": the box has no levels (the file is missing)");
+    if (count == 0) problems.Add(TrFormat("В коробке нет уровней: файла {file} нет.", {{"file", LevelFile(box, 1)}}));
     const std::vector<LevelThumb> thumbs = ReadThumbs(box, count, problems);
     const plat::Image& sheet = ReadFigureSheet(box, problems);
 
