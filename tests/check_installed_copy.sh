@@ -24,7 +24,8 @@ HOME="$work/home" XDG_DATA_HOME= XDG_CONFIG_HOME= \
   "$prefix/games/stroylik" --headless --start --fixed-step 20 --script script.txt --user-dir "$work/user"
 after="$(cd "$prefix" && find . -printf '%p %s %T@\n' | sort)"
 [ "$before" = "$after" ] || { echo "the installed tree changed"; diff <(echo "$before") <(echo "$after") || true; exit 1; }
-for f in save/k1/sk_1.dat k1.dat settings.ini; do
+# The only child's progress lives in its profile folder; the settings stay in the user folder.
+for f in profiles/1/save/k1/sk_1.dat profiles/1/k1.dat settings.ini; do
   [ -s "$work/user/$f" ] || { echo "not saved in the user folder: $f"; ls -R "$work/user"; exit 1; }
 done
 leftovers="$(ls -A "$work/elsewhere")"
