@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/paths.h"
+#include "core/progress_files.h"
 
 namespace fs = std::filesystem;
 
@@ -16,7 +17,7 @@ std::string Box(int box) { return "k" + std::to_string(box); }
 // A folder of the user folder (made when missing, as UserPath makes the folders of files).
 std::string UserFolder(const std::string& relative) { return fs::path(UserPath(relative + "/-")).parent_path().string(); }
 std::string BoardFolder(int box) { return UserFolder("./save/" + Box(box)); }
-std::string PositionFile(int box) { return UserPath("./" + Box(box) + ".dat"); }
+std::string PositionPath(int box) { return UserPath("./" + Box(box) + ".dat"); }
 std::string AsideRoot() { return UserFolder("./put-aside"); }
 
 bool Exists(const std::string& path) {
@@ -32,11 +33,7 @@ bool FolderHasFiles(const std::string& folder) {
 
 // A folder name under put-aside that sorts after every earlier one of the same prefix.
 std::string NewAsideFolder(const std::string& prefix) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    const std::string stamp = LocalTimeStamp();
     for (int n = 1; n < 100; ++n) {
         const std::string name = AsideRoot() + "/" + prefix + stamp + (n < 10 ? "-0" : "-") + std::to_string(n);
         if (!Exists(name)) return name;
@@ -53,9 +50,9 @@ std::string MoveBoxInto(int box, const std::string& folder) {
         fs::rename(BoardFolder(box), folder + "/" + Box(box), ec);
         if (ec) return BoardFolder(box) + ": the boards cannot be put aside: " + ec.message();
     }
-    if (Exists(PositionFile(box))) {
-        fs::rename(PositionFile(box), folder + "/" + Box(box) + ".dat", ec);
-        if (ec) return PositionFile(box) + ": the position file cannot be put aside: " + ec.message();
+    if (Exists(PositionPath(box))) {
+        fs::rename(PositionPath(box), folder + "/" + Box(box) + ".dat", ec);
+        if (ec) return PositionPath(box) + ": the position file cannot be put aside: " + ec.message();
     }
     return "";
 }
@@ -74,7 +71,7 @@ std::string NewestAside(int box) {
 
 }  // namespace
 
-bool BoxHasProgress(int box) { return Exists(PositionFile(box)) || FolderHasFiles(BoardFolder(box)); }
+bool BoxHasProgress(int box) { return Exists(PositionPath(box)) || FolderHasFiles(BoardFolder(box)); }
 
 std::string PutBoxProgressAside(int box) {
     if (!BoxHasProgress(box)) return "";
@@ -101,7 +98,7 @@ std::string UndoNewGame(int box) {
         if (ec) return aside + ": the old boards cannot be brought back: " + ec.message();
     }
     if (Exists(aside + "/" + Box(box) + ".dat")) {
-        fs::rename(aside + "/" + Box(box) + ".dat", PositionFile(box), ec);
+        fs::rename(aside + "/" + Box(box) + ".dat", PositionPath(box), ec);
         if (ec) return aside + ": the old position file cannot be brought back: " + ec.message();
     }
     fs::remove(aside, ec);   // empty now; kept when something unknown was put there

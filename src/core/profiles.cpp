@@ -10,6 +10,7 @@
 #include "core/i18n.h"
 #include "core/paths.h"
 #include "core/profile_move.h"
+#include "core/progress_files.h"
 #include "core/text_file.h"
 
 namespace fs = std::filesystem;
@@ -21,14 +22,6 @@ namespace {
 bool g_active = false;
 bool g_chooserPending = false;
 
-std::string TimeStamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
-}
 
 std::string FolderOf(int id) { return "profiles/" + std::to_string(id); }
 
@@ -64,7 +57,7 @@ std::string ReadList() {
     std::string message;
     if (!missing) {
         // Kept for a look by hand; nothing of a child's own is in it.
-        const std::string aside = path + ".broken-" + TimeStamp();
+        const std::string aside = path + ".broken-" + LocalTimeStamp();
         std::error_code ec;
         fs::rename(path, aside, ec);
         message = ec ? TrFormat("{file}: список детей не читается ({reason}); он будет записан заново. Успехи всех "
@@ -172,7 +165,7 @@ bool RemoveProfile(int id, std::string& message) {
         return false;
     }
     const std::string from = UserRootPath(FolderOf(id));
-    const std::string base = UserRootPath(std::string(kRemovedProfilesFolder) + "/" + std::to_string(id) + "-" + TimeStamp());
+    const std::string base = UserRootPath(std::string(kRemovedProfilesFolder) + "/" + std::to_string(id) + "-" + LocalTimeStamp());
     std::string to = base;
     std::error_code ec;
     for (int n = 2; fs::exists(to, ec) && n < 1000; ++n) to = base + "-" + std::to_string(n);

@@ -10,18 +10,9 @@
 
 namespace {
 
-std::string TimeStamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
-}
-
 // A name beside `path` that no file has yet.
 std::string FreeAsideName(const std::string& path) {
-    const std::string base = path + ".broken-" + TimeStamp();
+    const std::string base = path + ".broken-" + LocalTimeStamp();
     std::string name = base;
     std::error_code ec;
     for (int n = 2; std::filesystem::exists(name, ec) && n < 1000; ++n) name = base + "-" + std::to_string(n);
@@ -56,6 +47,15 @@ std::string MendPosition(const PositionFile& position, const std::string& why, i
 }
 
 }  // namespace
+
+std::string LocalTimeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
 
 std::string KeepBrokenFileAside(const std::string& path, const std::string& why, bool& keptAside) {
     const std::string aside = FreeAsideName(path);

@@ -9,6 +9,9 @@
 // "-2", "-3", ... when that name is taken), so that no later save replaces it. Returns the
 // message for the player: `why`, then where the file went, or why it had to stay. `keptAside`
 // tells whether the original name is free again; when it is not, nothing may be saved there.
+// The local time as "YYYYMMDD-HHMMSS": the stamp in the names of files and folders kept aside.
+std::string LocalTimeStamp();
+
 std::string KeepBrokenFileAside(const std::string& path, const std::string& why, bool& keptAside);
 
 // Runs `load` when the progress file `save` exists. When it fails (it reads the whole file
