@@ -217,7 +217,8 @@ TEST(LevelOverviewTest, AHundredLevelsMakeFourPagesAndTheHotTileIsNamedUnderThem
     ASSERT_EQ(OverviewTiles().size(), 10u);
     // The name of the tile under the cursor, and only then, under the grid: "Сова", four letters.
     ASSERT_STREQ(LevelName(2, 93), "Сова");
-    const OverviewTile* tile = FindTile(OverviewTiles(), 93);
+    const std::vector<OverviewTile> tiles = OverviewTiles();
+    const OverviewTile* tile = FindTile(tiles, 93);
     game.MoveTo(tile->x + 20, tile->y + 50);
     game.Frame();
     EXPECT_EQ(QuadsIn(0xFF3C3C3C, 0, TileNameTop, VirtualWidth, VirtualHeight), 4);
