@@ -11,6 +11,7 @@
 #include "core/game_state.h"
 #include "core/hint.h"
 #include "core/i18n.h"
+#include "core/my_levels.h"
 #include "core/new_game_aside.h"
 #include "core/parent_state.h"
 #include "core/paths.h"
@@ -36,19 +37,34 @@ void DeleteIfExists(const std::string& path) {
 }
 
 std::string SaveFile(int box, int level) {
+    if (IsMyLevel(level)) return MyLevelBoardFile(box, level);
     return UserPath("./save/k" + std::to_string(box) + "/sk_" + std::to_string(level) + ".dat");
 }
 
+int ScreenBox() { return g_screenState == ScreenBox2 ? 2 : 1; }
+
 // The next-level buttons act on ordinary levels below the last one: a free-construction
-// level never ends, and there is no level after the table's last entry.
+// level never ends, and there is no level after the box's last level or last own puzzle.
 bool NextLevelAllowed() {
     const LevelInfo* info = CurrentLevelInfo();
-    if (!info || g_currentLevel >= MaxLevel) return false;
-    return info->freeBuild != 1;
+    if (!info || info->freeBuild == 1) return false;
+    return g_currentLevel < (IsMyLevel(g_currentLevel) ? LastMyLevel(ScreenBox()) : MaxLevel);
 }
 
-void MarkProgress() {
-    if (g_currentLevel > g_maxCompletedLevel && g_levelDone > 0) g_maxCompletedLevel = g_currentLevel;
+// The own puzzles are a row of their own: the first has nothing before it.
+bool PrevLevelAllowed() { return g_currentLevel > (IsMyLevel(g_currentLevel) ? FirstMyLevel : 1); }
+
+// A finished picture counts: a shipped level in the box's highest solved level, an own
+// puzzle in the child's marks. Returns "" or the message naming a marks file not written.
+std::string MarkProgress() {
+    if (g_levelDone <= 0) return "";
+    if (IsMyLevel(g_currentLevel)) return MarkMyLevelSolved(ScreenBox(), g_currentLevel);
+    if (g_currentLevel > g_maxCompletedLevel) g_maxCompletedLevel = g_currentLevel;
+    return "";
+}
+
+void ThrowIfAny(const std::string& problem) {
+    if (!problem.empty()) throw GameFileError(problem);
 }
 
 void CloseWindow() {
@@ -114,17 +130,19 @@ int RunClickAction() {
     }
     if (hot == HotNextLevel && screen == ScreenBox1 && NextLevelAllowed()) {   // 3
         SaveK1();
-        MarkProgress();
+        const std::string problem = MarkProgress();
         g_currentLevel += 1;
         loadlevels();
+        ThrowIfAny(problem);
         g_clickLatch = 0;
         return 3;
     }
-    if (hot == HotPrevLevel && screen == ScreenBox1 && g_currentLevel > 1) {   // 4
+    if (hot == HotPrevLevel && screen == ScreenBox1 && PrevLevelAllowed()) {   // 4
         SaveK1();
-        MarkProgress();
+        const std::string problem = MarkProgress();
         g_currentLevel -= 1;
         loadlevels();
+        ThrowIfAny(problem);
         g_clickLatch = 0;
         return 4;
     }
@@ -139,13 +157,10 @@ int RunClickAction() {
         return 6;
     }
     if (hot == HotChoice1 && screen == ScreenMainMenu) {   // 7
-        g_saveExists = FileExists(SaveFile(1, 1)) ? -1 : 0;
-        g_newGameAsked = 0;
         StopMediaChannel(1);
         StopMediaChannel(2);
-        g_screenState = ScreenBox1Start;
         g_clickLatch = 0;
-        EnterLevelOverview(1);
+        OpenStartScreen(1);
         return 7;
     }
     if (hot == HotChoice1 && screen == ScreenBox1Start) {   // 8
@@ -164,13 +179,10 @@ int RunClickAction() {
         return 9;
     }
     if (hot == HotChoice2 && screen == ScreenMainMenu) {   // 10
-        g_saveExists = FileExists(SaveFile(2, 1)) ? -1 : 0;
-        g_newGameAsked = 0;
         StopMediaChannel(1);
         StopMediaChannel(2);
-        g_screenState = ScreenBox2Start;
         g_clickLatch = 0;
-        EnterLevelOverview(2);
+        OpenStartScreen(2);
         return 10;
     }
     if (hot == HotChoice1 && screen == ScreenBox2Start) {   // 11
@@ -190,16 +202,18 @@ int RunClickAction() {
     }
     if (hot == HotNextLevel && screen == ScreenBox2 && NextLevelAllowed()) {   // 13
         SaveK2();
-        MarkProgress();
+        const std::string problem = MarkProgress();
         g_currentLevel += 1;
         loadlevels2();
+        ThrowIfAny(problem);
         return 13;
     }
-    if (hot == HotPrevLevel && screen == ScreenBox2 && g_currentLevel > 1) {   // 14
+    if (hot == HotPrevLevel && screen == ScreenBox2 && PrevLevelAllowed()) {   // 14
         SaveK2();
-        MarkProgress();
+        const std::string problem = MarkProgress();
         g_currentLevel -= 1;
         loadlevels2();
+        ThrowIfAny(problem);
         return 14;
     }
     if (hot == HotBack && screen == ScreenBox2) {   // 15
@@ -253,8 +267,7 @@ bool LeaveBoxScreen() {
     // Both files are tried: a position that cannot be written must not cost the board, and
     // each failure is told once, together.
     // A picture the child has finished counts even when they leave without the "go on" click.
-    MarkProgress();
-    std::string problems;
+    std::string problems = MarkProgress();
     const bool box2 = screen == ScreenBox2;
     for (void (*save)() : {box2 ? savecurrlevel2 : savecurrlevel, box2 ? SaveK2 : SaveK1}) {
         try {

@@ -7,6 +7,7 @@
 #include "core/options.h"
 #include "app/action_routes.h"
 #include "app/form.h"
+#include "app/overview_actions.h"
 #include "input/actions.h"
 #include "input/click_carry.h"
 #include "app/parent_input.h"
@@ -192,6 +193,7 @@ int MouseStep() {
 }  // namespace
 
 int FrameLogic() {
+    TakeOverviewReturn();
     MouseStep();
     // The gate and the corner read their own keys; the screen underneath gets none of them.
     if (g_parentCorner == 1 || GateOpen()) FrameActions().clear();

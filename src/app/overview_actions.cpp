@@ -2,10 +2,17 @@
 // place of the one the position file remembers, and then remembers the new one.
 #include "app/overview_actions.h"
 
+#include <filesystem>
+#include <string>
+#include <system_error>
+
 #include "box1/box1.h"
 #include "box2/box2.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/my_levels.h"
+#include "core/parent_state.h"
+#include "core/paths.h"
 #include "menus/level_overview.h"
 #include "sound/sound.h"
 
@@ -20,18 +27,34 @@ int OpenTileLevel(int box) {
     g_currentLevel = level;
     g_maxCompletedLevel = OverviewSolved();
     g_levelPathPrefix = LevelPrefix(box);
+    // An own puzzle is not a place in the box's row: Continue still goes where it went.
     if (box == 1) {
         loadlevels();
-        savecurrlevel();
+        if (!IsMyLevel(level)) savecurrlevel();
     } else {
         loadlevels2();
-        savecurrlevel2();
+        if (!IsMyLevel(level)) savecurrlevel2();
     }
     StopMediaChannel(1);
     return 17;
 }
 
 }  // namespace
+
+void OpenStartScreen(int box) {
+    std::error_code ec;
+    const std::string levelOneSave = UserPath("./save/k" + std::to_string(box) + "/sk_1.dat");
+    g_saveExists = std::filesystem::is_regular_file(levelOneSave, ec) ? -1 : 0;
+    g_newGameAsked = 0;
+    g_screenState = box == 1 ? ScreenBox1Start : ScreenBox2Start;
+    EnterLevelOverview(box);
+}
+
+void TakeOverviewReturn() {
+    const int box = g_overviewReturn;
+    g_overviewReturn = 0;
+    if (box == 1 || box == 2) OpenStartScreen(box);
+}
 
 void EnterLevelOverview(int box) {
     int32_t solved = 0;

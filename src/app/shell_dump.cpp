@@ -1,4 +1,5 @@
 // The shell's part of the state dump, and the whole dump in subsystem order.
+#include "core/my_levels.h"
 #include "core/state_dump.h"
 
 #include "app/form.h"
@@ -110,6 +111,7 @@ StateDump BuildStateDump() {
     DumpSound(dump);
     DumpStars(dump);
     DumpMenus(dump);
+    DumpMyLevels(dump);
     DumpModel(dump);
     return dump;
 }

@@ -6,6 +6,7 @@
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
+#include "core/my_levels.h"
 #include "sound/sound.h"
 
 namespace {
@@ -50,6 +51,10 @@ void Pulse() {
 // A solved and clicked ordinary level: keep the work and go on to the next level. The last
 // level of the box has no next one, so the solved picture stays and the hint says so.
 void LeaveSolvedLevel() {
+    if (IsMyLevel(g_currentLevel)) {
+        LeaveSolvedMyLevel(1, SaveK1, loadlevels);
+        return;
+    }
     if (g_currentLevel >= MaxLevel) {
         if (g_currentLevel > g_maxCompletedLevel) {
             SaveK1();

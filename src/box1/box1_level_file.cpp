@@ -1,9 +1,11 @@
 // Reading a box 1 level file into the board. The whole file is checked first and only a
 // file that keeps every range is stored, so a bad file never leaves values out of range.
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/game_error.h"
+#include "core/my_levels.h"
 #include "core/progress_files.h"
 #include "core/paths.h"
 #include "box1/box1.h"
@@ -119,7 +121,12 @@ void StoreLevel(const LevelFileData& data, LevelInfo& info) {
 }  // namespace
 
 std::string Box1LevelFileName(int32_t level) {
+    if (IsMyLevel(level)) return MyLevelPath(1, level);
     return GamePath(g_levelPathPrefix + std::to_string(level) + ".ini");
+}
+
+std::string Box1BoardFile(int32_t level) {
+    return IsMyLevel(level) ? MyLevelBoardFile(1, level) : Box1ProgressFileName(level);
 }
 
 std::string Box1ProgressFileName(int32_t level) {
@@ -139,14 +146,15 @@ void loadlevels() {
 
     const std::string path = Box1LevelFileName(g_currentLevel);
     LevelInfo* info = CurrentLevelInfo();
-    if (!info)
-        ThrowFileError(path, 0, "there is no level " + std::to_string(g_currentLevel) + ", the levels are 1 to " +
-                                    std::to_string(MaxLevel));
+    if (!info || path.empty())
+        ThrowFileError(path.empty() ? MyLevelsFolder(1) : path, 0,
+                       "there is no level " + std::to_string(g_currentLevel) + ", the levels are 1 to " +
+                           std::to_string(std::max<int32_t>(MaxLevel, LastMyLevel(1))));
     const LevelFileData data = ReadLevelFile(path);
     StoreLevel(data, *info);
     g_box1BoardLevel = g_currentLevel;
 
-    LoadProgressOrKeepAside(Box1ProgressFileName(g_currentLevel), loadsavedlevel, g_box1BoardLevel);
+    LoadProgressOrKeepAside(Box1BoardFile(g_currentLevel), loadsavedlevel, g_box1BoardLevel);
 }
 
 Box1LevelPicture ReadBox1LevelPicture(const std::string& path) {

@@ -91,14 +91,15 @@ void SaveK1() {
             out.Int(cell.originCol);
             out.Int(cell.originRow);
         }
+    const std::string path = Box1BoardFile(g_currentLevel);
     std::error_code ec;
-    std::filesystem::create_directories(UserPath(kBox1SaveFolder), ec);
-    out.SaveAtomic(Box1ProgressFileName(g_currentLevel));
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    out.SaveAtomic(path);
 }
 
 void loadsavedlevel() {
     LevelInfo* info = CurrentLevelInfo();
-    const std::string path = Box1ProgressFileName(g_currentLevel);
+    const std::string path = Box1BoardFile(g_currentLevel);
     if (!info) ThrowFileError(path, 0, "there is no level " + std::to_string(g_currentLevel));
     NumberLines in = NumberLines::FromFile(path);
     // Read completely before anything is stored.

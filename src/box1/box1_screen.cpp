@@ -41,7 +41,7 @@ void DrawHint(const LevelInfo* info) {
         return;
     }
     DrawLevelHint(g_levelDone, g_levelLocked, info->freeBuild);
-    if (g_levelDone >= 2 && info->freeBuild == 0 && g_currentLevel >= MaxLevel)
+    if (g_levelDone >= 2 && info->freeBuild == 0 && g_currentLevel == MaxLevel)
         DrawHintLine(Tr("Это был последний уровень"));
 }
 

@@ -32,6 +32,8 @@ extern int32_t g_box1BoardLevel;
 
 std::string Box1LevelFileName(int32_t level);      // g_levelPathPrefix + N + ".ini"
 std::string Box1ProgressFileName(int32_t level);   // "./save/k1/sk_" + N + ".dat"
+// The child's board of the level: the progress file, or for a kept puzzle its own board file.
+std::string Box1BoardFile(int32_t level);
 inline const char* const kBox1SaveFolder = "./save/k1";
 inline const char* const kBox1PositionFile = "k1.dat";
 inline const char* const kBox1ExportFile = "./levels/k1/Help_Save.ini";

@@ -6,6 +6,7 @@
 #include "box2/box2.h"
 #include "box2/box2_board.h"
 #include "box2/box2_screen.h"
+#include "core/my_levels.h"
 #include "sound/sound.h"
 
 namespace {
@@ -36,7 +37,9 @@ void scanlevelcomplete2() {
         }
         Pulse();
     }
-    if (g_levelDone >= 2 && info->freeBuild == 0) {
+    if (g_levelDone >= 2 && info->freeBuild == 0 && IsMyLevel(g_currentLevel)) {
+        LeaveSolvedMyLevel(2, SaveK2, loadlevels2);
+    } else if (g_levelDone >= 2 && info->freeBuild == 0) {
         // The last level has no next one: the work is kept and the solved picture stays.
         if (g_currentLevel >= MaxLevel) {
             if (g_currentLevel > g_maxCompletedLevel) {

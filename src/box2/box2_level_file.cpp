@@ -3,6 +3,7 @@
 
 #include "core/game_error.h"
 #include "core/int_lines.h"
+#include "core/my_levels.h"
 #include "core/paths.h"
 #include "box2/box2_text_io.h"
 
@@ -107,7 +108,7 @@ void ApplyLevel2(const Box2LevelData& level, int levelNumber) {
         }
     for (int r = 0; r < PaletteRows; ++r)
         for (int c = 0; c < PaletteCols; ++c) g_paletteCounts[r][c] = level.counts[r][c];
-    if (levelNumber >= 0 && levelNumber <= MaxLevel) g_levelInfo[levelNumber] = level.info;
+    if (levelNumber >= 0 && levelNumber <= MaxPlayLevel) g_levelInfo[levelNumber] = level.info;
     for (int k = 0; k < LayerCount; ++k) {
         for (int r = 0; r < level.info.sampleRows; ++r)
             for (int c = 0; c < level.info.sampleCols; ++c) g_sampleLayers[k][r][c] = LayerCell{level.sample[k][r][c], c, r, 0};
@@ -115,6 +116,13 @@ void ApplyLevel2(const Box2LevelData& level, int levelNumber) {
     }
 }
 
-std::string LevelFileName2(int levelNumber) { return GamePath(g_levelPathPrefix + std::to_string(levelNumber) + ".ini"); }
+std::string LevelFileName2(int levelNumber) {
+    if (IsMyLevel(levelNumber)) return MyLevelPath(2, levelNumber);
+    return GamePath(g_levelPathPrefix + std::to_string(levelNumber) + ".ini");
+}
 
 std::string SaveFileName2(int levelNumber) { return UserPath("./save/k2/sk_" + std::to_string(levelNumber) + ".dat"); }
+
+std::string BoardFileName2(int levelNumber) {
+    return IsMyLevel(levelNumber) ? MyLevelBoardFile(2, levelNumber) : SaveFileName2(levelNumber);
+}

@@ -32,3 +32,5 @@ void BoardToLevel2(const LevelInfo& info, Box2LevelData& out);
 // The board's name of a level's file: prefix + N + ".ini", and of its save file.
 std::string LevelFileName2(int levelNumber);
 std::string SaveFileName2(int levelNumber);
+// The child's board of the level: the save file, or for a kept puzzle its own board file.
+std::string BoardFileName2(int levelNumber);

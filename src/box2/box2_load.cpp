@@ -1,5 +1,8 @@
 // loadlevels2: the level file of g_currentLevel onto a cleared board, then the player's save.
+#include <algorithm>
+
 #include "core/game_error.h"
+#include "core/my_levels.h"
 #include "core/progress_files.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
@@ -15,11 +18,13 @@ void loadlevels2() {
     const int level = g_currentLevel;
     const std::string path = LevelFileName2(level);
     // Level numbers index g_levelInfo: past the last entry there is no level to show.
-    if (level < 1 || level > MaxLevel)
-        ThrowFileError(path, 0, "level " + std::to_string(level) + " is outside 1.." + std::to_string(MaxLevel));
+    if (level < 1 || level > MaxPlayLevel || path.empty())
+        ThrowFileError(path.empty() ? MyLevelsFolder(2) : path, 0,
+                       "there is no level " + std::to_string(level) + ", the levels are 1 to " +
+                           std::to_string(std::max<int32_t>(MaxLevel, LastMyLevel(2))));
     static Box2LevelData data;   // large; kept between loads
     ReadLevelFile2(path, data);
     ApplyLevel2(data, level);
     g_box2BoardLevel = level;
-    LoadProgressOrKeepAside(SaveFileName2(level), loadsavedlevel2, g_box2BoardLevel);
+    LoadProgressOrKeepAside(BoardFileName2(level), loadsavedlevel2, g_box2BoardLevel);
 }

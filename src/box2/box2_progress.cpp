@@ -14,7 +14,6 @@
 
 namespace {
 
-const char* const kSaveFolder = "./save/k2";
 const char* const kPointerFile = "k2.dat";
 
 // A save is read completely and checked here before any of it reaches the board.
@@ -29,7 +28,7 @@ struct SavedBoard {
 };
 SavedBoard g_staged;
 
-std::string SavePathFor(int level) { return SaveFileName2(level); }
+std::string SavePathFor(int level) { return BoardFileName2(level); }
 
 void ReadSave(IntLineReader& in, SavedBoard& s) {
     s.headerValue = in.Int();
@@ -76,12 +75,12 @@ void SaveK2() {
     const int level = g_currentLevel;
     const std::string path = SavePathFor(level);
     const LevelInfo* info = CurrentLevelInfo();
-    if (!info) ThrowFileError(path, 0, "level " + std::to_string(level) + " is outside 1.." + std::to_string(MaxLevel));
+    if (!info) ThrowFileError(path, 0, "level " + std::to_string(level) + " is outside 1.." + std::to_string(MaxPlayLevel));
     // An empty board left by a failed load must not overwrite the player's work.
     if (g_box2BoardLevel != level) return;
     SettleBox2Figure();
     std::error_code ec;
-    std::filesystem::create_directories(UserPath(kSaveFolder), ec);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
 
     IntLineWriter out;
     out.Int(info->headerValue);
@@ -113,8 +112,8 @@ void SaveK2() {
 void loadsavedlevel2() {
     const int level = g_currentLevel;
     const std::string path = SavePathFor(level);
-    if (level < 1 || level > MaxLevel)
-        ThrowFileError(path, 0, "level " + std::to_string(level) + " is outside 1.." + std::to_string(MaxLevel));
+    if (level < 1 || level > MaxPlayLevel)
+        ThrowFileError(path, 0, "level " + std::to_string(level) + " is outside 1.." + std::to_string(MaxPlayLevel));
     IntLineReader in(path);
     ReadSave(in, g_staged);
 
@@ -128,7 +127,7 @@ void loadsavedlevel2() {
 
 void clearsave2() {
     std::error_code ec;
-    for (int n = 0; n <= 300; ++n) std::filesystem::remove(SavePathFor(n), ec);
+    for (int n = 0; n <= 300; ++n) std::filesystem::remove(SaveFileName2(n), ec);
 }
 
 void savecurrlevel2() {

@@ -2,6 +2,7 @@
 #include "core/game_state.h"
 
 #include "core/hint.h"
+#include "core/my_levels.h"
 #include "core/parent_state.h"
 
 int32_t g_screenState = ScreenMainMenu;
@@ -12,6 +13,7 @@ int32_t g_levelDone = 0;
 int32_t g_saveExists = 0;
 std::string g_levelPathPrefix;
 int32_t g_clickLatch = 0;
+int32_t g_overviewReturn = 0;
 int32_t g_introActive = 1;
 int32_t g_cursorX = 600;
 int32_t g_cursorY = 120;
@@ -19,7 +21,7 @@ int32_t g_hr = 0;
 uint32_t g_clearColor = 0xFF0000FF;
 bool g_gameStarted = false;
 
-std::array<LevelInfo, MaxLevel + 1> g_levelInfo{};
+std::array<LevelInfo, MaxPlayLevel + 1> g_levelInfo{};
 DragRecord g_drag;
 
 int32_t g_returning = 0;
@@ -38,6 +40,7 @@ void ResetGameState() {
     g_saveExists = 0;
     g_levelPathPrefix.clear();
     g_clickLatch = 0;
+    g_overviewReturn = 0;
     g_levelInfo = {};
     g_drag = DragRecord{};
     g_returning = 0;
@@ -48,9 +51,10 @@ void ResetGameState() {
     g_fieldRect = FieldRect{};
     ResetHint();
     ResetParentState();
+    ClearMyLevels();
 }
 
 LevelInfo* CurrentLevelInfo() {
-    if (g_currentLevel < 1 || g_currentLevel > MaxLevel) return nullptr;
+    if (g_currentLevel < 1 || g_currentLevel > MaxPlayLevel) return nullptr;
     return &g_levelInfo[g_currentLevel];
 }

@@ -49,6 +49,8 @@ extern int32_t g_cursorY;
 extern int32_t g_hr;
 extern uint32_t g_clearColor;
 extern bool g_gameStarted;
+// 1 or 2: a box screen went back to its start screen, whose overview the shell opens next.
+extern int32_t g_overviewReturn;
 
 // --- Board records shared by both boxes -------------------------------------------------
 
@@ -69,9 +71,13 @@ struct LevelInfo {
     int32_t freeBuild = 0;     // 1 = free construction, never ends
 };
 
+// The shipped levels are 1..MaxLevel; the puzzles the children keep play as the numbers
+// after them (core/my_levels.h), up to MaxPlayLevel.
 constexpr int MaxLevel = 100;
-// Entries 0..100, indexed by level number; shared by both boxes.
-extern std::array<LevelInfo, MaxLevel + 1> g_levelInfo;
+constexpr int MaxMyLevels = 100;
+constexpr int MaxPlayLevel = MaxLevel + MaxMyLevels;
+// Entries 0..MaxPlayLevel, indexed by level number; shared by both boxes.
+extern std::array<LevelInfo, MaxPlayLevel + 1> g_levelInfo;
 
 enum DragState : int32_t {
     DragIdle = 0,
@@ -109,5 +115,5 @@ extern FieldRect g_fieldRect;
 // cursor, the device) stays. A child's profile switch and the test driver both use it.
 void ResetGameState();
 
-// The level in range 1..100, or nullptr: level numbers outside the table never index it.
+// The level in range 1..MaxPlayLevel, or nullptr: level numbers outside the table never index it.
 LevelInfo* CurrentLevelInfo();

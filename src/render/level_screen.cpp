@@ -4,6 +4,7 @@
 
 #include "core/game_state.h"
 #include "core/i18n.h"
+#include "core/my_levels.h"
 #include "render/graphics.h"
 #include "render/shown_text.h"
 #include "render/sprite_idiom.h"
@@ -68,7 +69,8 @@ void DrawLevelButtons(int32_t freeBuild, int32_t level) {
     DrawSheet(SurfaceMain, 1491, 980, 1535, 1024, 979, 0, g_hotButton == HotRestartLevel ? kWhite : kFaded);
     DrawButton(HotBack, ButtonLook{1322, 1365, 1235, 1280, 1322, 1235});
     if (freeBuild != 1) DrawButton(HotNextLevel, ButtonLook{1397, 1428, 1166, 1365, 1395, 1163});
-    if (level > 1) DrawButton(HotPrevLevel, ButtonLook{1460, 1490, 1051, 1429, 1459, 1054});
+    // The own puzzles start a row of their own.
+    if (level > 1 && level != FirstMyLevel) DrawButton(HotPrevLevel, ButtonLook{1460, 1490, 1051, 1429, 1459, 1054});
 }
 
 void DrawLevelNumber(int32_t level) {
