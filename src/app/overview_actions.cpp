@@ -52,8 +52,17 @@ void OpenStartScreen(int box) {
 
 void TakeOverviewReturn() {
     const int box = g_overviewReturn;
+    const int32_t level = g_currentLevel;
     g_overviewReturn = 0;
-    if (box == 1 || box == 2) OpenStartScreen(box);
+    if (box != 1 && box != 2) return;
+    // Back among the own puzzles, on the page of the one just solved.
+    try {
+        OpenStartScreen(box);
+    } catch (const GameFileError&) {
+        ShowOverviewPageOf(level);
+        throw;
+    }
+    ShowOverviewPageOf(level);
 }
 
 void EnterLevelOverview(int box) {

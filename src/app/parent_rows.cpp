@@ -2,10 +2,12 @@
 #include "app/parent_rows.h"
 
 #include <string>
+#include <vector>
 
 #include "core/child_settings.h"
 #include "core/game_error.h"
 #include "core/i18n.h"
+#include "core/my_levels.h"
 #include "core/new_game_aside.h"
 #include "core/options.h"
 #include "core/parent_state.h"
@@ -103,6 +105,69 @@ const char* RemoveText() {
     return text.c_str();
 }
 
+// The own puzzles of both boxes as the folders hold them now, and the one the parent chose.
+struct PuzzleChoice {
+    int box = 0;
+    std::string name;
+};
+
+std::vector<PuzzleChoice> Puzzles() {
+    std::vector<PuzzleChoice> all;
+    int more = 0;
+    for (int box = 1; box <= 2; ++box)
+        for (const std::string& name : FindMyLevelFiles(box, more)) all.push_back(PuzzleChoice{box, name});
+    return all;
+}
+
+int g_puzzleChoice = 0;
+
+int32_t ChosenPuzzleIndex(const std::vector<PuzzleChoice>& all) {
+    if (all.empty()) return 0;
+    return Clamp(g_puzzleChoice, static_cast<int32_t>(all.size()) - 1);
+}
+
+void ChoosePuzzle(int step) {
+    const std::vector<PuzzleChoice> all = Puzzles();
+    if (all.empty()) return;
+    const int count = static_cast<int>(all.size());
+    g_puzzleChoice = (ChosenPuzzleIndex(all) + step + count) % count;
+}
+
+const char* ChosenPuzzleText() {
+    static std::string text;
+    const std::vector<PuzzleChoice> all = Puzzles();
+    if (all.empty()) {
+        // TRANSLATORS: the parent corner's puzzle row when no child has kept a puzzle.
+        text = Tr("нет");
+    } else {
+        const PuzzleChoice& chosen = all[static_cast<size_t>(ChosenPuzzleIndex(all))];
+        // TRANSLATORS: the puzzle chosen in the parent corner: its box and its file's name.
+        text = TrFormat("коробка {box}: {name}", {{"box", std::to_string(chosen.box)}, {"name", chosen.name}});
+    }
+    return text.c_str();
+}
+
+// The first press only asks; the second moves the file aside (never deleted).
+void RemovePuzzle(int) {
+    if (!g_removePuzzleAsked) {
+        g_removePuzzleAsked = 1;
+        return;
+    }
+    g_removePuzzleAsked = 0;
+    const std::vector<PuzzleChoice> all = Puzzles();
+    if (all.empty()) return;
+    const PuzzleChoice& chosen = all[static_cast<size_t>(ChosenPuzzleIndex(all))];
+    Check(PutMyLevelAside(chosen.box, chosen.name));
+}
+
+bool HasPuzzles() { return !Puzzles().empty(); }
+
+const char* RemovePuzzleText() {
+    static std::string text;
+    text = g_removePuzzleAsked ? Tr("ещё раз — убрать") : "";
+    return text.c_str();
+}
+
 const ParentRow kRows[] = {
     {Mark("Начать коробку 1 заново"), nullptr, 0, nullptr, [](int) { Check(PutBoxProgressAside(1)); },
      [] { return BoxHasProgress(1); }, nullptr},
@@ -126,6 +191,8 @@ const ParentRow kRows[] = {
      [](int) { g_settings.kiosk = !g_settings.kiosk; }, nullptr, nullptr},
     {Mark("Добавить ребёнка"), nullptr, 0, nullptr, AddChild, CanAddChild, nullptr},
     {Mark("Убрать этого ребёнка"), nullptr, 0, nullptr, RemoveChild, CanRemoveChild, RemoveText},
+    {Mark("Своя картинка"), nullptr, 2, [] { return int32_t(1); }, ChoosePuzzle, HasPuzzles, ChosenPuzzleText},
+    {Mark("Убрать эту картинку"), nullptr, 0, nullptr, RemovePuzzle, HasPuzzles, RemovePuzzleText},
     {Mark("Вернуться в игру"), nullptr, 0, nullptr, [](int) { g_parentCorner = 0; }, nullptr, nullptr},
 };
 constexpr int kRowCount = sizeof kRows / sizeof kRows[0];
@@ -158,7 +225,9 @@ ParentCornerView BuildParentCornerView(int32_t focus) {
 void RunParentRow(int index, int step) {
     if (index < 0 || index >= kRowCount || !Runnable(kRows[index])) return;
     const ParentRow& row = kRows[index];
-    if (row.change != RemoveChild) g_removeProfileAsked = 0;   // the question is for the next press only
+    // Each question is for the next press only.
+    if (row.change != RemoveChild) g_removeProfileAsked = 0;
+    if (row.change != RemovePuzzle) g_removePuzzleAsked = 0;
     row.change(step);
     if (row.settingKey) Store();
 }

@@ -1,6 +1,7 @@
 // The box 1 game screen: frame, hint line, buttons, level number, palette and fields.
 #include <iterator>
 
+#include "core/my_levels.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_steps.h"
@@ -105,7 +106,7 @@ void drawpalette() {
 
 void drawlevelskorobka1() {
     CheckActiveSounds();
-    g_levelLocked = g_currentLevel - 1 > g_maxCompletedLevel ? 1 : 0;
+    g_levelLocked = LevelLockedNow() ? 1 : 0;
     g_clearColor = 0xFFFFE7DD;
     if (g_device) g_device->Clear(g_clearColor, 1.0f);
     if (g_sprite && plat::Failed(g_sprite->Begin(plat::SPRITE_ALPHABLEND))) RestoreDevice();

@@ -2,6 +2,7 @@
 // fields and placed figures, then the drag step and the completion check.
 #include <iterator>
 
+#include "core/my_levels.h"
 #include "box2/box2.h"
 #include "box2/box2_board.h"
 #include "box2/box2_drag.h"
@@ -122,7 +123,7 @@ void drawpalette2() {
 
 void drawlevelskorobka2() {
     CheckActiveSounds();
-    g_levelLocked = g_currentLevel - 1 > g_maxCompletedLevel ? 1 : 0;
+    g_levelLocked = LevelLockedNow() ? 1 : 0;
     g_clearColor = kBackground;
     if (g_device) g_device->Clear(g_clearColor, 1.0f);
     if (g_sprite && plat::Failed(g_sprite->Begin(plat::SPRITE_ALPHABLEND))) RestoreDevice();

@@ -154,6 +154,23 @@ int32_t LastMyLevel(int box) {
     return count == 0 ? 0 : FirstMyLevel + static_cast<int32_t>(count) - 1;
 }
 
+std::string PutMyLevelAside(int box, const std::string& name) {
+    BoxPuzzles* puzzles = ForBox(box);
+    if (!puzzles || !IsMyLevelName(name)) return "";
+    const std::string from = MyLevelsFolder(box) + "/" + name;
+    const std::string base =
+        UserRootPath(std::string(kRemovedMyLevelsFolder) + "/" + BoxFolder(box) + "/" + Stem(name) + "-" + LocalTimeStamp());
+    std::string to = base + kExtension;
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(to).parent_path(), ec);
+    for (int n = 2; std::filesystem::exists(to, ec) && n < 1000; ++n) to = base + "-" + std::to_string(n) + kExtension;
+    std::filesystem::rename(from, to, ec);
+    if (ec) return TrFormat("{file}: картинку не удаётся отложить: {reason}", {{"file", from}, {"reason", ec.message()}});
+    auto& names = puzzles->names;
+    names.erase(std::remove(names.begin(), names.end(), name), names.end());
+    return "";
+}
+
 bool MyLevelSolved(int box, int32_t level) {
     const BoxPuzzles* puzzles = ForBox(box);
     const std::string name = MyLevelName(box, level);

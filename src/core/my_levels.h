@@ -39,6 +39,8 @@ void NoteKeptLevel(int box, const std::string& name);
 void ClearMyLevels();
 
 inline bool IsMyLevel(int32_t level) { return level >= FirstMyLevel && level <= MaxPlayLevel; }
+// A shipped level after the first unsolved one is locked; an own puzzle never is.
+inline bool LevelLockedNow() { return !IsMyLevel(g_currentLevel) && g_currentLevel - 1 > g_maxCompletedLevel; }
 // The listed file's name, its real path and the child's board of it; "" when not listed.
 std::string MyLevelName(int box, int32_t level);
 std::string MyLevelPath(int box, int32_t level);
@@ -47,6 +49,10 @@ std::string MyLevelBoardFile(int box, int32_t level);
 int32_t MyLevelNumber(int box, const std::string& name);
 // The number of the box's last puzzle, or 0 with none.
 int32_t LastMyLevel(int box);
+
+// The parent corner's delete: moves the file to removed-my-levels/kB/NAME-DATE-TIME.ini (never
+// removed, so a parent can bring it back) and takes it off the list. Returns "" or the message.
+std::string PutMyLevelAside(int box, const std::string& name);
 
 bool MyLevelSolved(int box, int32_t level);
 // Remembers the current child solved it; "" or the message naming the marks file.

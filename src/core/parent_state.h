@@ -8,6 +8,8 @@
 extern int32_t g_newGameAsked;
 // 1 after the first press of "remove this child", waiting for the second; 0 otherwise.
 extern int32_t g_removeProfileAsked;
+// 1 after the first press of "delete this puzzle", waiting for the second; 0 otherwise.
+extern int32_t g_removePuzzleAsked;
 // 1 while the parent corner is on screen.
 extern int32_t g_parentCorner;
 // Kiosk mode for this run: the settings' choice, or --kiosk.

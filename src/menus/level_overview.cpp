@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <system_error>
 
@@ -16,6 +17,7 @@
 #include "core/game_state.h"
 #include "core/i18n.h"
 #include "core/level_names.h"
+#include "core/my_levels.h"
 #include "core/state_dump.h"
 #include "menus/level_thumbs.h"
 #include "menus/thumb_atlas.h"
@@ -34,9 +36,13 @@ struct Overview {
     int box = 0;
     int32_t solved = 0;
     int page = 0;
-    std::vector<bool> readable;   // per level, index level - 1
+    std::vector<bool> readable;   // per shipped level, index level - 1
+    std::vector<int32_t> makers;  // per own puzzle, index level - FirstMyLevel
     std::unique_ptr<plat::Texture> atlas;
 };
+
+// A level file of ours is a few tens of kilobytes; a copied-in file far larger is not one.
+constexpr uintmax_t MaxMyLevelFileBytes = 1024 * 1024;
 
 Overview g_overview;
 
@@ -86,6 +92,43 @@ std::vector<LevelThumb> ReadThumbs(int box, int count, Problems& problems) {
     return thumbs;
 }
 
+// A refused own puzzle is told once a run, not at every visit of the start screen; a file
+// changed since is told again.
+bool FirstTimeTold(const std::string& path) {
+    static std::set<std::string> told;
+    std::error_code ec;
+    const auto written = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
+    return told.insert(path + "\n" + std::to_string(written)).second;
+}
+
+LevelThumb ReadMyThumb(int box, const std::string& path) {
+    std::error_code ec;
+    const uintmax_t bytes = std::filesystem::file_size(path, ec);
+    if (!ec && bytes > MaxMyLevelFileBytes) ThrowFileError(path, 0, "the file is too large for a level");
+    return ReadLevelThumb(box, path);
+}
+
+// The own puzzles the reader takes, their pictures appended to `thumbs`.
+std::vector<std::string> ReadMyThumbs(int box, std::vector<LevelThumb>& thumbs, Problems& problems) {
+    int more = 0;
+    std::vector<std::string> taken;
+    for (const std::string& name : FindMyLevelFiles(box, more)) {
+        const std::string path = MyLevelsFolder(box) + "/" + name;
+        try {
+            thumbs.push_back(ReadMyThumb(box, path));
+            taken.push_back(name);
+        } catch (const GameFileError& e) {
+            if (FirstTimeTold(path)) problems.Add(e.what());
+        }
+    }
+    if (more > 0 && FirstTimeTold(MyLevelsFolder(box)))
+        problems.Add(TrFormat("{folder}: своих картинок больше {count}; лишние не показаны: {more}.",
+                              {{"folder", MyLevelsFolder(box)},
+                               {"count", std::to_string(MaxMyLevels)},
+                               {"more", std::to_string(more)}}));
+    return taken;
+}
+
 // The decoded figure sheet of a box, kept while its file stays the same: decoding it costs
 // more than drawing all the small pictures.
 struct KeptSheet {
@@ -123,13 +166,17 @@ void OpenLevelOverview(int box, int32_t solved) {
     Problems problems;
     const int count = CountLevels(box);
     if (count == 0) problems.Add(TrFormat("В коробке нет уровней: файла {file} нет.", {{"file", LevelFile(box, 1)}}));
-    const std::vector<LevelThumb> thumbs = ReadThumbs(box, count, problems);
+    std::vector<LevelThumb> thumbs = ReadThumbs(box, count, problems);
+    std::vector<std::string> mine = ReadMyThumbs(box, thumbs, problems);
     const plat::Image& sheet = ReadFigureSheet(box, problems);
 
     g_overview = Overview{};
     g_overview.box = box;
     g_overview.solved = std::clamp<int32_t>(solved, 0, MaxLevel);
-    for (const LevelThumb& thumb : thumbs) g_overview.readable.push_back(thumb.readable);
+    for (int i = 0; i < count; ++i) g_overview.readable.push_back(thumbs[static_cast<size_t>(i)].readable);
+    for (size_t i = static_cast<size_t>(count); i < thumbs.size(); ++i) g_overview.makers.push_back(thumbs[i].maker);
+    const std::string marks = SetMyLevels(box, std::move(mine));
+    if (!marks.empty()) problems.Add(marks);
     g_overview.atlas = plat::Texture::FromImage(ComposeThumbAtlas(thumbs, sheet), false);
     // The page that holds the first unsolved level, or the last page.
     const int firstUnsolved = std::min(g_overview.solved + 1, count);
@@ -141,11 +188,39 @@ void OpenLevelOverview(int box, int32_t solved) {
 int OverviewBox() { return g_overview.box; }
 int32_t OverviewSolved() { return g_overview.solved; }
 int OverviewLevelCount() { return static_cast<int>(g_overview.readable.size()); }
+int OverviewMyLevelCount() { return static_cast<int>(g_overview.makers.size()); }
 int OverviewPage() { return g_overview.page; }
-int OverviewPageCount() { return (OverviewLevelCount() + TilesPerPage - 1) / TilesPerPage; }
+int OverviewFirstMyPage() { return (OverviewLevelCount() + TilesPerPage - 1) / TilesPerPage; }
+int OverviewPageCount() { return OverviewFirstMyPage() + (OverviewMyLevelCount() + TilesPerPage - 1) / TilesPerPage; }
 const plat::Texture* OverviewAtlas() { return g_overview.atlas.get(); }
 
+namespace {
+bool IsOverviewMyLevel(int32_t level) { return level >= FirstMyLevel && level - FirstMyLevel < OverviewMyLevelCount(); }
+}  // namespace
+
+int32_t OverviewMaker(int32_t level) {
+    return IsOverviewMyLevel(level) ? g_overview.makers[static_cast<size_t>(level - FirstMyLevel)] : 0;
+}
+
+int OverviewPictureIndex(int32_t level) {
+    return IsOverviewMyLevel(level) ? OverviewLevelCount() + (level - FirstMyLevel) : level - 1;
+}
+
+std::string OverviewTileName(int32_t level) {
+    if (!IsOverviewMyLevel(level)) return LevelName(g_overview.box, level);
+    const std::string file = MyLevelName(g_overview.box, level);
+    return file.size() > 4 ? file.substr(0, file.size() - 4) : file;
+}
+
+void ShowOverviewPageOf(int32_t level) {
+    const int page = IsOverviewMyLevel(level) ? OverviewFirstMyPage() + (level - FirstMyLevel) / TilesPerPage
+                                              : (level - 1) / TilesPerPage;
+    g_overview.page = std::clamp(page, 0, std::max(0, OverviewPageCount() - 1));
+}
+
 TileState OverviewTileState(int32_t level) {
+    // Own puzzles are always open: a child may play any of them, in any order.
+    if (IsOverviewMyLevel(level)) return MyLevelSolved(g_overview.box, level) ? TileSolved : TileOpen;
     if (level <= g_overview.solved) return TileSolved;
     // A parent may let the child choose any level.
     if (level == g_overview.solved + 1 || AllLevelsOpenNow()) return TileOpen;
@@ -153,14 +228,19 @@ TileState OverviewTileState(int32_t level) {
 }
 
 bool OverviewHasPicture(int32_t level) {
+    if (IsOverviewMyLevel(level)) return true;   // only what the reader took is listed
     return level >= 1 && level <= OverviewLevelCount() && g_overview.readable[level - 1];
 }
 
 std::vector<OverviewTile> OverviewTiles() {
     std::vector<OverviewTile> tiles;
-    const int first = g_overview.page * TilesPerPage + 1;
-    const int last = std::min(OverviewLevelCount(), first + TilesPerPage - 1);
-    for (int level = first; level <= last; ++level) {
+    // The own puzzles start a page of their own after the shipped levels.
+    const bool mine = g_overview.page >= OverviewFirstMyPage();
+    const int pageStart = (g_overview.page - (mine ? OverviewFirstMyPage() : 0)) * TilesPerPage;
+    const int first = (mine ? FirstMyLevel : 1) + pageStart;
+    const int last = (mine ? FirstMyLevel + OverviewMyLevelCount() - 1 : OverviewLevelCount());
+    const int pageLast = std::min(last, first + TilesPerPage - 1);
+    for (int level = first; level <= pageLast; ++level) {
         const int slot = level - first;
         OverviewTile tile;
         tile.level = level;
@@ -201,8 +281,8 @@ void DumpLevelOverview(StateDump& dump) {
             if (json.size() > 1) json += ",";
             json += "{\"level\":" + std::to_string(t.level) + ",\"x\":" + std::to_string(t.x) +
                     ",\"y\":" + std::to_string(t.y) + ",\"w\":" + std::to_string(t.w) + ",\"h\":" + std::to_string(t.h) +
-                    ",\"state\":" + std::to_string(t.state) + ",\"name\":" + JsonString(LevelName(g_overview.box, t.level)) +
-                    "}";
+                    ",\"state\":" + std::to_string(t.state) + ",\"name\":" + JsonString(OverviewTileName(t.level)) +
+                    ",\"maker\":" + std::to_string(OverviewMaker(t.level)) + "}";
         }
     dump.SetRaw("levelOverview", json + "]");
     dump.SetInt("levelOverviewPage", shown ? OverviewPage() : 0);
@@ -212,5 +292,9 @@ void DumpLevelOverview(StateDump& dump) {
     if (shown)
         for (int level = 1; level <= OverviewLevelCount(); ++level) states += char('0' + OverviewTileState(level));
     dump.SetString("levelOverviewStates", states);
+    std::string myStates;
+    if (shown)
+        for (int i = 0; i < OverviewMyLevelCount(); ++i) myStates += char('0' + OverviewTileState(FirstMyLevel + i));
+    dump.SetString("levelOverviewMyStates", myStates);
     dump.SetInt("g_overviewHotLevel", shown ? g_overviewHotLevel : 0);
 }

@@ -2,7 +2,10 @@
 // The level overview of the start screens: a tile for every level of the box, with the
 // level's picture and number, in pages of a grid below the two banners. Levels up to the
 // highest solved one carry a star, the first unsolved one is open, later ones are locked.
+// After the shipped levels come the pages of the children's own puzzles ("my puzzles"),
+// always open, each with the picture of the child who made it and this child's star.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/types.h"
@@ -46,13 +49,27 @@ constexpr plat::Rect PageNextHit{1208, PageNextRect.top, 1276, PageNextRect.bott
 
 // Finds the box's levels ("./levels/kB/level1.ini" on, while they exist, at most 100), reads
 // their pictures and shows the page of the first unsolved level. Levels 1..solved count as
-// solved. A level or picture that cannot be read keeps its tile without a picture; after
-// everything else is in place a GameFileError names the files.
+// solved. A level or picture that cannot be read keeps its tile without a picture. The own
+// puzzles of the box's folder are read too: the ones the reader takes become the list the
+// game plays (core/my_levels.h), one it refuses is listed nowhere and is told once a run.
+// After everything else is in place a GameFileError names the files.
 void OpenLevelOverview(int box, int32_t solved);
 
 int OverviewBox();
 int32_t OverviewSolved();
+// The shipped levels (numbered 1..count); the own puzzles follow from FirstMyLevel.
 int OverviewLevelCount();
+int OverviewMyLevelCount();
+// The first page of the own puzzles (== OverviewPageCount() when there are none).
+int OverviewFirstMyPage();
+// The picture of the child who made an own puzzle (1..12), or 0.
+int32_t OverviewMaker(int32_t level);
+// The name shown under the grid: the picture's name, or an own puzzle's file name without ".ini".
+std::string OverviewTileName(int32_t level);
+// Turns to the page that holds the level.
+void ShowOverviewPageOf(int32_t level);
+// The atlas room of a level's picture.
+int OverviewPictureIndex(int32_t level);
 int OverviewPage();
 int OverviewPageCount();
 TileState OverviewTileState(int32_t level);
@@ -75,7 +92,8 @@ OverviewHit OverviewHitTest(int32_t x, int32_t y);
 // The level of the tile under the cursor when the last frame drew it hot, else 0.
 extern int32_t g_overviewHotLevel;
 
-// The pictures of the open overview, one room per level in level order (see thumb_atlas.h).
+// The pictures of the open overview, one room per level in level order, the own puzzles
+// after the shipped levels (see thumb_atlas.h).
 const plat::Texture* OverviewAtlas();
 
 // Draws the tiles and arrows of the shown page and, under them, the name of the tile under

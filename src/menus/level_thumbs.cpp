@@ -25,6 +25,7 @@ LevelThumb ReadBox1Thumb(const std::string& path) {
     const Box1LevelPicture picture = ReadBox1LevelPicture(path);
     LevelThumb thumb;
     thumb.readable = true;
+    thumb.maker = picture.info.headerValue;
     const bool showPalette = picture.sample.empty() || picture.info.layout != 2;
     for (const Box1PlacedFigure& placed : showPalette ? picture.palette : picture.sample)
         if (placed.figure >= 1 && placed.figure <= Box1FigureCount) thumb.pieces.push_back(Box1Piece(placed));
@@ -43,6 +44,7 @@ LevelThumb ReadBox2Thumb(const std::string& path) {
     ReadLevelFile2(path, *level);
     LevelThumb thumb;
     thumb.readable = true;
+    thumb.maker = level->headerValue;
     const LevelInfo& info = level->info;
     if (info.layout == 2) {
         // The screen's order: by row, by column, then the layers from the bottom.

@@ -17,6 +17,7 @@ struct ThumbPiece {
 
 struct LevelThumb {
     bool readable = false;   // false: the level file could not be read
+    int32_t maker = 0;       // a kept puzzle's first value: the picture of the child who made it
     std::vector<ThumbPiece> pieces;
 };
 

@@ -5,8 +5,8 @@
 
 #include "core/game_state.h"
 #include "menus/card_draw.h"
-#include "core/level_names.h"
 #include "menus/level_overview.h"
+#include "menus/profile_chooser.h"
 #include "menus/thumb_atlas.h"
 #include "platform/matrix.h"
 #include "platform/texture.h"
@@ -34,6 +34,7 @@ constexpr uint32_t NameColour = 0xFF3C3C3C;
 constexpr int Border = 3;
 constexpr int PictureInset = 4;
 constexpr int BadgeHeight = 28;
+constexpr int MakerSize = 38;
 constexpr float ArrowScale = 1.5f;
 // The star of the star bursts on the main sheet.
 constexpr plat::Rect StarSource{2000, 0, 2048, 48};
@@ -77,7 +78,7 @@ void DrawTileCard(const OverviewTile& tile, bool hot) {
 
 void DrawTilePicture(const OverviewTile& tile, bool) {
     if (!OverviewHasPicture(tile.level)) return;
-    DrawStretched(OverviewAtlas(), ThumbAtlasRect(tile.level - 1), float(tile.x + PictureInset),
+    DrawStretched(OverviewAtlas(), ThumbAtlasRect(OverviewPictureIndex(tile.level)), float(tile.x + PictureInset),
                   float(tile.y + PictureInset), 1.0f, 1.0f, tile.state == TileLocked ? DimmedPicture : White);
 }
 
@@ -121,6 +122,15 @@ void DrawTileStar(const OverviewTile& tile, bool) {
     if (tile.state == TileSolved) DrawStar(tile);
 }
 
+// An own puzzle carries the picture of the child who made it in its bottom-right corner.
+void DrawTileMaker(const OverviewTile& tile, bool) {
+    const int32_t maker = OverviewMaker(tile.level);
+    if (maker == 0) return;
+    const int right = tile.x + tile.w - Border, bottom = tile.y + tile.h - Border;
+    Fill(right - MakerSize - 2, bottom - MakerSize - 2, right, bottom, White);
+    DrawAnimalPicture(maker, right - MakerSize - 1, bottom - MakerSize - 1, MakerSize, White);
+}
+
 // An arrow card in the tiles' style, with the level button's arrow enlarged in its middle.
 void DrawArrow(const plat::Rect& at, const plat::Rect& plain, const plat::Rect& lit, bool hot) {
     Card(at.left, at.top, at.right, at.bottom, hot ? HotCardColour : CardColour);
@@ -133,7 +143,7 @@ void DrawArrow(const plat::Rect& at, const plat::Rect& plain, const plat::Rect& 
 
 // The hot tile's name on a card of its own, centred under the grid.
 void DrawHotTileName() {
-    const std::string name = LevelName(OverviewBox(), g_overviewHotLevel);
+    const std::string name = OverviewTileName(g_overviewHotLevel);
     if (g_hotButton != HotLevelTile || name.empty()) return;
     const int gridLeft = TilesLeft, gridRight = TilesLeft + TileColumns * TileWidth + (TileColumns - 1) * TileGap;
     const int width = TextWidth(name), left = (gridLeft + gridRight - width) / 2;
@@ -153,7 +163,7 @@ void DrawLevelOverview() {
         g_overviewHotLevel = hit.level;
     }
     if (!g_sprite) return;
-    for (auto layer : {DrawTileCard, DrawTilePicture, DrawTileMarks, DrawTileText, DrawTileStar})
+    for (auto layer : {DrawTileCard, DrawTilePicture, DrawTileMarks, DrawTileText, DrawTileStar, DrawTileMaker})
         for (const OverviewTile& tile : OverviewTiles())
             layer(tile, g_hotButton == HotLevelTile && g_overviewHotLevel == tile.level);
     if (OverviewHasPrevPage()) DrawArrow(PagePrevRect, PrevArrow, PrevArrowLit, g_hotButton == HotPagePrev);

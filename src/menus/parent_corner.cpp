@@ -1,6 +1,8 @@
 // Drawing the parent corner in the menus' cards.
 #include "menus/parent_corner.h"
 
+#include <algorithm>
+
 #include "core/game_state.h"
 #include "menus/card_draw.h"
 #include "menus/menu_screen.h"
@@ -25,7 +27,9 @@ bool Inside(const plat::Rect& r, int x, int y) { return x > r.left && x < r.righ
 void DrawValue(const ParentRowView& row, const plat::Rect& r) {
     const int y = r.top + (CornerRowHeight - StarSize) / 2;
     if (!row.valueText.empty()) {
-        Text(row.valueText, CornerLevelsMiddle + 20, r.top + 18, row.enabled ? Ink : Grey, LabelScale);
+        // A long value (a puzzle's file name) reaches left into the room a short label leaves.
+        const int x = std::min(CornerLevelsMiddle + 20, r.right - 20 - TextWidth(row.valueText, LabelScale));
+        Text(row.valueText, x, r.top + 16, row.enabled ? Ink : Grey, LabelScale);
         return;
     }
     if (row.levels == 1) {
@@ -55,7 +59,7 @@ void DrawParentCorner(const ParentCornerView& view) {
         const bool lit = i == view.focus || i == hovered;
         Card(r.left, r.top, r.right, r.bottom, !row.enabled ? OffCardColour : (lit ? HotCardColour : CardColour));
         Outline(r.left, r.top, r.right, r.bottom, 3, lit ? Gold : Orange);
-        Text(row.label, r.left + 20, r.top + 18, row.enabled ? Ink : Grey, LabelScale);
+        Text(row.label, r.left + 20, r.top + 16, row.enabled ? Ink : Grey, LabelScale);
         if (row.levels > 0 || !row.valueText.empty()) DrawValue(row, r);
     }
     DrawCornerButton(Inside(plat::Rect{1230, 0, 1280, 50}, g_cursorX, g_cursorY));

@@ -23,8 +23,8 @@ struct ParentCornerView {
 };
 
 // Rows stack from the top in cards of this size (virtual screen).
-constexpr int CornerRowLeft = 140, CornerRowRight = 1140, CornerRowTop = 60, CornerRowHeight = 64,
-              CornerRowGap = 10;
+constexpr int CornerRowLeft = 140, CornerRowRight = 1140, CornerRowTop = 56, CornerRowHeight = 58,
+              CornerRowGap = 8;
 constexpr plat::Rect CornerRowRect(int index) {
     return plat::Rect{CornerRowLeft, CornerRowTop + index * (CornerRowHeight + CornerRowGap), CornerRowRight,
                       CornerRowTop + index * (CornerRowHeight + CornerRowGap) + CornerRowHeight};

@@ -56,6 +56,10 @@ void DrawCentredText(plat::Font* font, const std::string& text, int centreX, int
 
 }  // namespace
 
+void DrawAnimalPicture(int picture, int x, int y, int size, uint32_t colour) {
+    if (picture >= 1 && picture <= AnimalPictureCount) DrawCellSized(picture - 1, x, y, size, colour);
+}
+
 int ChooserTileCount() {
     const int children = static_cast<int>(g_profiles.profiles.size());
     return children < MaxProfiles ? children + 1 : children;

@@ -19,5 +19,7 @@ int ChooserHotTile();
 int ChooserAddTile();
 
 void DrawProfileChooser();
+// A child's picture (1..AnimalPictureCount) `size` wide at (x, y); other numbers draw nothing.
+void DrawAnimalPicture(int picture, int x, int y, int size, uint32_t colour);
 // On the main menu, when profiles are in use: the picture, lit when hovered, sets HotProfilePicture.
 void DrawMenuPicture();
