@@ -95,7 +95,7 @@ TEST(LevelOverviewTest, SolvingLevel1StarsItsTileOpensTile2AndTile2StartsLevel2)
     EXPECT_EQ(OverviewTileState(3), TileLocked);
     EXPECT_EQ(DumpValue("levelOverviewStates"), "21" + std::string(levels - 2, '0'));
     const std::string json = DumpValue("levelOverview");
-    EXPECT_NE(json.find("{\"level\":1,\"x\":73,\"y\":678,\"w\":108,\"h\":100,\"state\":2,\"name\":\"Тележка\"}"), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"level\":1,\"x\":73,\"y\":678,\"w\":108,\"h\":100,\"state\":2,\"name\":\"Тележка\",\"maker\":0}"), std::string::npos) << json;
     EXPECT_NE(json.find("\"level\":2,"), std::string::npos);
 
     // Solved and locked tiles look different: a star on one, a dimmed picture on the other.
