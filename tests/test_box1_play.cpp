@@ -81,7 +81,9 @@ TEST(Box1PlayTest, EveryShippedOrdinaryLevelIsSolvedByMouse) {
         EXPECT_EQ(g_levelDone, 0);
         EXPECT_TRUE(std::filesystem::exists("save/k1/sk_" + std::to_string(level) + ".dat"));
         ++played;
-        if (SampleLevels > 0 && played == SampleLevels) ASSERT_NO_FATAL_FAILURE(ContinueAt(game, shipped - SampleLevels));
+        if (SampleLevels > 0 && played == SampleLevels) {
+            ASSERT_NO_FATAL_FAILURE(ContinueAt(game, shipped - SampleLevels));
+        }
     }
     // One free-construction level, the last, reached from its predecessor's next button.
     EXPECT_EQ(played, SampleLevels > 0 ? 2 * SampleLevels : shipped - 1);

@@ -144,6 +144,7 @@ TEST(MyPuzzlesTest, SolvedMarksAreEachChildsOwn) {
     EXPECT_EQ(MarkMyLevelSolved(1, FirstMyLevel), "");
     EXPECT_TRUE(MyLevelSolved(1, FirstMyLevel));
     EXPECT_EQ(MyLevelBoardFile(1, FirstMyLevel), "profiles/1/save/k1/my/x.dat");
+    EXPECT_EQ(MyLevelPath(1, FirstMyLevel), "my-levels/k1/x.ini") << "the puzzles themselves are everyone's";
     SetProfileDir("profiles/2");
     SetMyLevels(1, {"x.ini"});
     EXPECT_FALSE(MyLevelSolved(1, FirstMyLevel));

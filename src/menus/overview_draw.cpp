@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "core/i18n.h"
 #include "menus/card_draw.h"
 #include "menus/level_overview.h"
 #include "menus/profile_chooser.h"
@@ -141,10 +142,13 @@ void DrawArrow(const plat::Rect& at, const plat::Rect& plain, const plat::Rect& 
                   float(at.top + at.bottom) / 2 - height / 2, ArrowScale, ArrowScale, White);
 }
 
-// The hot tile's name on a card of its own, centred under the grid.
+// The hot tile's name on a card of its own, centred under the grid; on the own puzzles'
+// pages, while no tile is hot, what the page is.
 void DrawHotTileName() {
-    const std::string name = OverviewTileName(g_overviewHotLevel);
-    if (g_hotButton != HotLevelTile || name.empty()) return;
+    const bool hot = g_hotButton == HotLevelTile;
+    const bool ownPage = OverviewPage() >= OverviewFirstMyPage();
+    const std::string name = hot ? OverviewTileName(g_overviewHotLevel) : (ownPage ? Tr("Свои картинки") : "");
+    if (name.empty()) return;
     const int gridLeft = TilesLeft, gridRight = TilesLeft + TileColumns * TileWidth + (TileColumns - 1) * TileGap;
     const int width = TextWidth(name), left = (gridLeft + gridRight - width) / 2;
     const int bottom = TileNameTop + BadgeHeight + 2;
