@@ -1,6 +1,9 @@
 // A kept puzzle's file: written aside, read back, then named without replacing another.
 #include "core/keep_file.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <unistd.h>
 
 #include "core/game_error.h"
@@ -22,6 +25,9 @@ std::string PuzzleName(const std::string& stamp, int n) {
 
 std::string KeepLevelFile(int box, const IntLineWriter& out, void (*check)(const std::string& path)) {
     const std::string folder = MyLevelsFolder(box);
+    // Made here too: a folder that cannot be made shows as the file that cannot be written.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
     const std::string stamp = LocalTimeStamp();
     const std::string first = folder + "/" + PuzzleName(stamp, 1);
     const std::string temp = out.SaveTemp(first);
