@@ -5,6 +5,7 @@
 #include "core/int_lines.h"
 #include "core/keep_file.h"
 #include "core/keep_result.h"
+#include "sound/sound.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
 #include "box1/box1_level_write.h"
@@ -86,4 +87,6 @@ void KeepBox1Board() {
         throw;
     }
     ShowKeepResult(KeepKept, name);
+    // The short success jingle: kept is a small success, not a solved level.
+    PlayEffect(3, "./sound/complete3.wav");
 }

@@ -5,6 +5,7 @@
 #include "core/int_lines.h"
 #include "core/keep_file.h"
 #include "core/keep_result.h"
+#include "sound/sound.h"
 #include "core/tables.h"
 #include "box2/box2.h"
 #include "box2/box2_level_file.h"
@@ -87,4 +88,6 @@ void KeepBox2Board() {
         throw;
     }
     ShowKeepResult(KeepKept, name);
+    // The short success jingle: kept is a small success, not a solved level.
+    PlayEffect(3, "./sound/complete3.wav");
 }
