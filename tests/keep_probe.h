@@ -3,7 +3,6 @@
 // the kept level read back by the game and compared with the board that was built.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -19,9 +18,7 @@
 #include "core/state_dump.h"
 #include "hint_probe.h"
 #include "progress_test_util.h"
-#include "render/graphics.h"
 #include "render/keep_art.h"
-#include "render/texture_catalog.h"
 
 namespace keepprobe {
 
@@ -47,8 +44,6 @@ inline void EnterFreeLevel(GameDriver& game, int box) {
 
 inline std::string ClickKeep(GameDriver& game) { return ClickForMessage(game, KeepButtonX + 22, KeepButtonY + 22); }
 
-inline int MakerPicture() { return CurrentProfile() ? CurrentProfile()->picture : 0; }
-
 // figure -> {palette row, col, count} of every listing.
 template <int Rows, int Cols>
 std::map<int, std::vector<int>> Listings(const int32_t (&ids)[Rows][Cols], const int32_t (&counts)[Rows][Cols], bool firstOnly) {
@@ -59,49 +54,44 @@ std::map<int, std::vector<int>> Listings(const int32_t (&ids)[Rows][Cols], const
     return out;
 }
 
-// The kept level as the game plays it: its sample is the board moved by the margin, its
-// palette lists each used figure once, where the free level listed it first, with its copies.
-template <typename Load>
+// The kept level as the game plays it, loaded with `load`: its sample is the board moved by the
+// margin, its palette lists each used figure once, where the free level listed it first, with
+// its copies. `sample` and `palette` read the board after the load.
+template <typename Load, typename Sample, typename Palette>
 void ExpectKeptLevel(int box, const std::string& name, const std::vector<Origin>& board, const std::map<int, std::vector<int>>& free,
-                     Load load, const std::vector<Origin>& (*sample)(), const std::map<int, std::vector<int>>& (*palette)()) {
+                     Load load, Sample sample, Palette palette) {
     int minCol = 99, minRow = 99;
-    std::map<int, int> copies;
+    for (const auto& [layer, figure, col, row] : board) minCol = std::min(minCol, col), minRow = std::min(minRow, row);
+    std::vector<Origin> moved;
+    std::map<int, std::vector<int>> expected;
     for (const auto& [layer, figure, col, row] : board) {
-        minCol = std::min(minCol, col);
-        minRow = std::min(minRow, row);
-        ++copies[figure];
+        moved.emplace_back(layer, figure, col - minCol + 1, row - minRow + 1);
+        expected[figure] = {free.at(figure)[0], free.at(figure)[1], expected[figure].empty() ? 1 : expected[figure][2] + 1};
     }
     g_currentLevel = MyLevelNumber(box, name);
     ASSERT_GT(g_currentLevel, MaxLevel) << name;
     load();
     const LevelInfo& info = *CurrentLevelInfo();
-    EXPECT_EQ(info.headerValue, MakerPicture());
-    EXPECT_EQ(info.layout, 2);
-    EXPECT_EQ(info.freeBuild, 0);
-    EXPECT_EQ(info.buildCols, info.sampleCols);
-    EXPECT_EQ(info.buildRows, info.sampleRows);
-    std::vector<Origin> moved;
-    for (const auto& [layer, figure, col, row] : board) moved.emplace_back(layer, figure, col - minCol + 1, row - minRow + 1);
+    EXPECT_EQ(std::vector<int>({info.headerValue, info.layout, info.freeBuild, info.buildCols, info.buildRows}),
+              std::vector<int>({CurrentProfile() ? CurrentProfile()->picture : 0, 2, 0, info.sampleCols, info.sampleRows}));
     EXPECT_EQ(sample(), moved);
-    std::map<int, std::vector<int>> expected;
-    for (const auto& [figure, count] : copies) expected[figure] = {free.at(figure)[0], free.at(figure)[1], count};
     EXPECT_EQ(palette(), expected);
 }
 
-inline int DrawsFromMainSheet(int srcLeft, int srcTop) {
-    int n = 0;
-    for (const auto& r : g_sprite->records())
-        n += r.texture == SurfaceTexture(SurfaceMain) && r.src.left == srcLeft && r.src.top == srcTop;
-    return n;
+// The palette cells of the first two figures listed, as {row, col}.
+template <int Rows, int Cols>
+std::vector<std::pair<int, int>> FirstTwoListed(const CellRef (&cells)[Rows][Cols]) {
+    std::vector<std::pair<int, int>> out;
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c)
+            if (out.size() < 2 && cells[r][c].figure > 0 && cells[r][c].originCol == c && cells[r][c].originRow == r) out.emplace_back(r, c);
+    return out;
 }
 
 inline bool IsPuzzleName(const std::string& name) { return std::regex_match(name, std::regex(R"(puzzle-\d{8}-\d{6}(-\d+)?\.ini)")); }
 
-inline size_t FilesIn(const std::string& folder) {
-    size_t n = 0;
-    if (!std::filesystem::is_directory(folder)) return 0;
-    for (const auto& entry : fs::directory_iterator(folder)) n += entry.is_regular_file();
-    return n;
+inline long FilesIn(const std::string& folder) {
+    return fs::is_directory(folder) ? std::distance(fs::directory_iterator(folder), fs::directory_iterator()) : 0;
 }
 
 }  // namespace keepprobe

@@ -24,7 +24,7 @@
 
 namespace fs = std::filesystem;
 
-std::string KeptBox1Level(const std::string& levelPrefix);   // kept_box1_seed.cpp
+void PlaceTwoBox1Figures();   // kept_box1_seed.cpp
 
 namespace {
 
@@ -72,18 +72,23 @@ void LevelsAndSaves(const fs::path& game, const fs::path& scratch) {
 // What the keep button writes: a free level's board as a new level of its box.
 void KeptLevels(const fs::path& game) {
     FillFigureTables();   // the figures' sizes, which the levels above never needed
-    Put("box1_level", "kept-puzzle.ini", KeptBox1Level((game / "levels/k1/level").string()));
-    g_levelPathPrefix = (game / "levels/k2/level").string();
+    g_levelPathPrefix = (game / "levels/k1/level").string();
     g_currentLevel = MaxLevel;
+    g_screenState = ScreenBox1;
+    loadlevels();
+    PlaceTwoBox1Figures();
+    KeepBox1Board();
+    Put("box1_level", "kept-puzzle.ini", ReadAll(MyLevelsFolder(1) + "/" + KeptFileName()));
+    g_levelPathPrefix = (game / "levels/k2/level").string();
     g_screenState = ScreenBox2;
     loadlevels2();
     // Origins are all the keep reads; without the mask texture a real drop would find no shape.
     int placed = 0;
-    for (int r = 0; r < PaletteRows && placed < 2; ++r)
-        for (int c = 0; c < PaletteCols && placed < 2; ++c)
-            if (g_paletteIds[r][c] > 0) {
-                const int col = 2 + 6 * placed++;
-                g_buildLayers[placed - 1][3][col] = LayerCell{g_paletteIds[r][c], col, 3, 1};
+    for (int r = 0; r < PaletteRows; ++r)
+        for (int c = 0; c < PaletteCols; ++c)
+            if (g_paletteIds[r][c] > 0 && placed < 2) {
+                g_buildLayers[placed][3][2 + 6 * placed] = LayerCell{g_paletteIds[r][c], 2 + 6 * placed, 3, 1};
+                ++placed;
             }
     KeepBox2Board();
     Put("box2_level", "kept-puzzle.ini", ReadAll(MyLevelsFolder(2) + "/" + KeptFileName()));
