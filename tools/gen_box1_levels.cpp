@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "box1/box1_level_write.h"
+#include "core/int_lines.h"
 #include "generators.h"
 #include "level_art.h"
 #include "level_report.h"
@@ -21,7 +23,6 @@ constexpr int PaletteRows = 6;
 constexpr int PaletteCols = 32;
 constexpr int MaxFigure = 28;
 constexpr int Unlimited = 255;
-const char* const kSeparator = "-----------------------------";
 
 struct Placement {
     int id, col, row;
@@ -182,35 +183,24 @@ Palette MakePalette(const LevelSource& src) {
     return palette;
 }
 
+// The level in the game's file layout, by the game's own writer.
 std::string LevelText(const LevelSource& src, int number) {
     const Palette palette = MakePalette(src);
-    const std::vector<int> sample = SampleGrid(src);
-    std::string out;
-    auto line = [&out](const std::string& s) { out += s + "\r\n"; };
-    auto value = [&line](int v) { line(std::to_string(v)); };
-    value(number);
-    line(kSeparator);
-    for (const auto& grid : {&palette.ids, &palette.counts}) {
-        for (int i = 0; i < PaletteRows; ++i) {
-            for (int j = 0; j < PaletteCols; ++j) value((*grid)[i][j]);
-            line(kSeparator);
+    static Box1LevelData level;
+    level = Box1LevelData{};
+    for (int i = 0; i < PaletteRows; ++i)
+        for (int j = 0; j < PaletteCols; ++j) {
+            level.ids[i][j] = palette.ids[i][j];
+            level.counts[i][j] = palette.counts[i][j];
         }
-        line(kSeparator);
-    }
-    value(src.freeBuild ? 1 : 2);
-    value(src.cols);
-    value(src.rows);
+    // A free level's sample is one empty cell: it has none to show.
     const int sampleCols = src.freeBuild ? 1 : src.cols;
     const int sampleRows = src.freeBuild ? 1 : src.rows;
-    value(sampleCols);
-    value(sampleRows);
-    value(src.freeBuild ? 1 : 0);
-    line(kSeparator);
-    for (int r = 0; r < sampleRows; ++r) {
-        for (int c = 0; c < sampleCols; ++c) value(src.freeBuild ? 0 : sample[static_cast<size_t>(r) * src.cols + c]);
-        line(kSeparator);
-    }
-    return out;
+    level.info = LevelInfo{number, src.freeBuild ? 1 : 2, src.cols, src.rows, sampleCols, sampleRows, src.freeBuild ? 1 : 0};
+    level.sample = src.freeBuild ? std::vector<int32_t>(1, 0) : SampleGrid(src);
+    IntLineWriter out;
+    WriteBox1Level(level, out);
+    return std::string(out.text());
 }
 
 ReportedLevel Report(const LevelSource& src, int number) {

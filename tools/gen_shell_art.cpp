@@ -6,11 +6,13 @@
 #include <numbers>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "gen_art_parts.h"
 #include "generators.h"
 #include "menus/sound_button.h"
 #include "render/hint_art.h"
+#include "render/keep_art.h"
 
 namespace gen {
 
@@ -184,6 +186,73 @@ void DrawGlowPicture(Canvas& sheet) {
     Glow(v, 0, 0, GlowSize, GlowSize, hole, Hex(0xFFFFFF), m);
 }
 
+// ---- The keep button of the free-construction levels -------------------------------------------
+
+// A five-pointed star of outer radius r.
+float SdStar(float x, float y, float cx, float cy, float r) {
+    std::vector<float> xy;
+    for (int i = 0; i < 10; ++i) {
+        const float a = -Pi / 2 + Pi * 0.2f * i, rr = i % 2 == 0 ? r : r * 0.45f;
+        xy.push_back(cx + rr * std::cos(a));
+        xy.push_back(cy + rr * std::sin(a));
+    }
+    return SdPolygon(x, y, xy);
+}
+
+// A little picture frame: a white border round an empty pane.
+void FrameGlyph(const View& v, float cx, float cy, const RGBA& pane) {
+    auto outer = [=](float x, float y) { return SdBox(x, y, cx - 10, cy - 7, cx + 10, cy + 8, 2); };
+    auto inner = [=](float x, float y) { return SdBox(x, y, cx - 7, cy - 4, cx + 7, cy + 5, 0.5f); };
+    v.Fill(cx - 12, cy - 9, cx + 12, cy + 10, outer, kGlyph);
+    v.Fill(cx - 12, cy - 9, cx + 12, cy + 10, inner, pane);
+}
+
+// The button: a golden star dropping into a frame, a falling trail above it.
+void DrawKeepButtons(Canvas& sheet, float cx, float cy) {
+    const RGBA teal = Hex(0x1E9E8F);
+    for (bool lit : {false, true}) {
+        View v = Place(sheet, KeepSheetLeft(lit ? KeepLookLit : KeepLookUnlit), KeepSheetY, KeepButtonX, KeepButtonY,
+                       KeepButtonSize, KeepButtonSize);
+        RoundButton(v, cx, cy, 19, {teal, lit});
+        FrameGlyph(v, cx, cy + 4, Hex(0x0E6B60));
+        for (float dx : {-3.5f, 3.5f})
+            v.Fill(cx - 8, cy - 18, cx + 8, cy - 6,
+                   [=](float x, float y) { return SdSegment(x, y, cx + dx, cy - 15, cx + dx, cy - 10, 0.9f); },
+                   Hex(0xFFFFFF, 0.7f));
+        auto star = [=](float x, float y) { return SdStar(x, y, cx, cy - 1, 7.5f); };
+        v.Fill(cx - 10, cy - 10, cx + 10, cy + 8, [=](float x, float y) { return star(x, y) - 0.9f; }, Hex(0x8D5A00));
+        v.Fill(cx - 10, cy - 10, cx + 10, cy + 8, star, lit ? Hex(0xFFF176) : Hex(0xFFC928));
+    }
+}
+
+// The answers: a white tick with a little star on green; an empty frame with a soft red cross.
+void DrawKeepAnswers(Canvas& sheet, float cx, float cy) {
+    View kept = Place(sheet, KeepSheetLeft(KeepLookKept), KeepSheetY, KeepButtonX, KeepButtonY, KeepButtonSize, KeepButtonSize);
+    RoundButton(kept, cx, cy, 19, {Hex(0x3DA144), true});
+    auto tick = [=](float x, float y) {
+        return std::min(SdSegment(x, y, cx - 9, cy + 1, cx - 3, cy + 8, 2.6f), SdSegment(x, y, cx - 3, cy + 8, cx + 9, cy - 7, 2.6f));
+    };
+    kept.Fill(cx - 14, cy - 12, cx + 14, cy + 13, tick, kGlyph);
+    auto star = [=](float x, float y) { return SdStar(x, y, cx + 9, cy - 10, 5.5f); };
+    kept.Fill(cx + 1, cy - 18, cx + 17, cy - 2, [=](float x, float y) { return star(x, y) - 0.8f; }, Hex(0x8D5A00));
+    kept.Fill(cx + 1, cy - 18, cx + 17, cy - 2, star, Hex(0xFFD740));
+
+    View lost = Place(sheet, KeepSheetLeft(KeepLookNotKept), KeepSheetY, KeepButtonX, KeepButtonY, KeepButtonSize, KeepButtonSize);
+    RoundButton(lost, cx, cy, 19, {Hex(0x8A93A6), false});
+    FrameGlyph(lost, cx, cy + 1, Hex(0x5D6578));
+    for (float dir : {-1.0f, 1.0f}) {
+        auto bar = [=](float x, float y) { return SdSegment(x, y, cx - 7, cy + 1 - 7 * dir, cx + 7, cy + 1 + 7 * dir, 2.2f); };
+        lost.Fill(cx - 11, cy - 10, cx + 11, cy + 12, [=](float x, float y) { return bar(x, y) - 0.9f; }, kGlyph);
+        lost.Fill(cx - 11, cy - 10, cx + 11, cy + 12, bar, Hex(0xEF7B7B));
+    }
+}
+
+void DrawKeepArt(Canvas& sheet) {
+    const float cx = KeepButtonX + 22.0f, cy = KeepButtonY + 21.0f;
+    DrawKeepButtons(sheet, cx, cy);
+    DrawKeepAnswers(sheet, cx, cy);
+}
+
 // ---- The speaker button of the main menu -------------------------------------------------------
 
 // A music note; struck through when the music is off.
@@ -310,6 +379,7 @@ void WriteSurfacesIni(const std::string& out) {
 void DrawMainSheetShell(Canvas& sheet) {
     DrawButtons(sheet);
     DrawHintButtonArt(sheet);
+    DrawKeepArt(sheet);
     DrawHand(sheet);
     DrawGlowPicture(sheet);
     DrawSoundButtons(sheet);

@@ -19,6 +19,11 @@ bool g_mouseDownBefore = false;
 
 bool OnBoxScreen() { return g_screenState == ScreenBox1 || g_screenState == ScreenBox2; }
 
+bool FreeLevelNow() {
+    const LevelInfo* info = CurrentLevelInfo();
+    return info && info->freeBuild == 1;
+}
+
 // A button key acts as a click on the button would; a figure in the hand goes home first,
 // so a key never drops a figure onto a button.
 void PressButton(int32_t hot) {
@@ -61,6 +66,9 @@ void RouteBox(Action action) {
         case Action::NextLevel: PressButton(HotNextLevel); break;
         case Action::PrevLevel: PressButton(HotPrevLevel); break;
         case Action::Restart: PressButton(HotRestartLevel); break;
+        case Action::Keep:   // Y is the hint elsewhere: it must not send a held figure home there
+            if (FreeLevelNow()) PressButton(HotKeep);
+            break;
         default: break;
     }
 }

@@ -228,6 +228,14 @@ int RunClickAction() {
         AskForHint();
         return 20;
     }
+    if (hot == HotKeep && screen == ScreenBox1) {   // 24: does nothing off the free level
+        KeepBox1Board();
+        return 24;
+    }
+    if (hot == HotKeep && screen == ScreenBox2) {   // 24
+        KeepBox2Board();
+        return 24;
+    }
     if (const int row = RunProfileClick(hot, screen)) return row;
     return RunOverviewClick(hot, screen);   // 17 to 19
 }

@@ -1,4 +1,5 @@
 // The shell's part of the state dump, and the whole dump in subsystem order.
+#include "core/keep_result.h"
 #include "core/my_levels.h"
 #include "core/state_dump.h"
 
@@ -112,6 +113,7 @@ StateDump BuildStateDump() {
     DumpStars(dump);
     DumpMenus(dump);
     DumpMyLevels(dump);
+    DumpKeep(dump);
     DumpModel(dump);
     return dump;
 }

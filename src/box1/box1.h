@@ -18,5 +18,8 @@ std::string ContinueBox1();
 // new one written from the saves. Returns "" or the message naming the file.
 std::string SolvedBox1(int32_t& solved);
 void savemap();
+// The keep button of the free-construction level: the board as a new level in my-levels/k1
+// (see core/keep_file.h); an empty board is not kept. Throws GameFileError naming the file.
+void KeepBox1Board();
 // One step of a returning figure from (x1, y1) toward (x2, y2), stored in g_drag.x, g_drag.y.
 void makeline(int32_t x1, int32_t y1, int32_t x2, int32_t y2);

@@ -10,6 +10,7 @@
 #include "core/paths.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
+#include "box1/box1_level_write.h"
 #include "core/hint.h"
 #include "box1/box1_sample.h"
 #include "box1/box1_steps.h"
@@ -19,12 +20,7 @@ int32_t g_box1BoardLevel = 0;
 
 namespace {
 
-struct LevelFileData {
-    LevelInfo info;
-    int32_t ids[PaletteRows][PaletteCols] = {};
-    int32_t counts[PaletteRows][PaletteCols] = {};
-    std::vector<int32_t> sample;   // sampleRows x sampleCols, row by row
-};
+using LevelFileData = Box1LevelData;
 
 std::string Cell(const char* block, int row, int col) {
     return std::string(block) + " row " + std::to_string(row) + " column " + std::to_string(col);

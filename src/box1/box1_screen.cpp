@@ -1,6 +1,7 @@
 // The box 1 game screen: frame, hint line, buttons, level number, palette and fields.
 #include <iterator>
 
+#include "core/keep_result.h"
 #include "core/my_levels.h"
 #include "box1/box1.h"
 #include "box1/box1_board.h"
@@ -11,6 +12,7 @@
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/hint_draw.h"
+#include "render/keep_draw.h"
 #include "render/focus_frame.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
@@ -117,6 +119,7 @@ void drawlevelskorobka1() {
     ScanMousePosition();
     DrawLevelButtons(info ? info->freeBuild : 0, g_currentLevel);
     if (Box1HintOpen()) DrawHintButton(g_hotButton == HotHint);
+    if (info && info->freeBuild == 1) DrawKeepButton(g_hotButton == HotKeep, KeepResultNow());
     DrawLevelNumber(g_currentLevel);
     DrawLevelName(LevelName(1, g_currentLevel));
     drawpalette();

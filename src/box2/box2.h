@@ -18,3 +18,6 @@ std::string ContinueBox2();
 // new one written from the saves. Returns "" or the message naming the file.
 std::string SolvedBox2(int32_t& solved);
 void savemap2();
+// The keep button of the free-construction level: the board as a new level in my-levels/k2
+// (see core/keep_file.h); an empty board is not kept. Throws GameFileError naming the file.
+void KeepBox2Board();

@@ -2,6 +2,7 @@
 // fields and placed figures, then the drag step and the completion check.
 #include <iterator>
 
+#include "core/keep_result.h"
 #include "core/my_levels.h"
 #include "box2/box2.h"
 #include "box2/box2_board.h"
@@ -12,6 +13,7 @@
 #include "input/input.h"
 #include "render/graphics.h"
 #include "render/hint_draw.h"
+#include "render/keep_draw.h"
 #include "render/focus_frame.h"
 #include "render/level_screen.h"
 #include "render/sprite_idiom.h"
@@ -135,6 +137,7 @@ void drawlevelskorobka2() {
     ScanMousePosition();
     DrawLevelButtons(freeBuild, g_currentLevel);
     if (Box2HintOpen()) DrawHintButton(g_hotButton == HotHint);
+    if (freeBuild == 1) DrawKeepButton(g_hotButton == HotKeep, KeepResultNow());
     DrawLevelNumber(g_currentLevel);
     DrawLevelName(LevelName(2, g_currentLevel));
     drawpalette2();

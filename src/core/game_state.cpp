@@ -2,6 +2,7 @@
 #include "core/game_state.h"
 
 #include "core/hint.h"
+#include "core/keep_result.h"
 #include "core/my_levels.h"
 #include "core/parent_state.h"
 
@@ -52,6 +53,7 @@ void ResetGameState() {
     ResetHint();
     ResetParentState();
     ClearMyLevels();
+    ResetKeepResult();
 }
 
 LevelInfo* CurrentLevelInfo() {

@@ -33,6 +33,7 @@ enum HotButton : int32_t {
     HotParent = 14,        // the main menu's small parent button
     HotProfileTile = 15,   // a tile of the chooser (which one: ChooserHotTile)
     HotProfilePicture = 16,   // the main menu's picture of the child playing
+    HotKeep = 17,          // the free-construction levels' keep button, where the lamp is elsewhere
 };
 
 extern int32_t g_screenState;

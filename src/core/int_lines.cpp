@@ -97,7 +97,7 @@ void IntLineWriter::Text(const char* text) {
     used_ += length + 2;
 }
 
-void IntLineWriter::SaveAtomic(const std::string& path) const {
+std::string IntLineWriter::SaveTemp(const std::string& path) const {
     std::string temp;
     const int fd = OpenUniqueTemp(path, temp);
     if (fd < 0) ThrowFileError(path, 0, "the file cannot be written: " + Reason(errno));
@@ -110,10 +110,28 @@ void IntLineWriter::SaveAtomic(const std::string& path) const {
         ::unlink(temp.c_str());
         ThrowFileError(path, 0, "writing the file failed: " + Reason(failure));
     }
+    return temp;
+}
+
+void IntLineWriter::SaveAtomic(const std::string& path) const {
+    const std::string temp = SaveTemp(path);
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int code = errno;
         ::unlink(temp.c_str());
         ThrowFileError(path, 0, "the file cannot be replaced: " + Reason(code));
     }
     SyncFolderOf(path);
+}
+
+bool IntLineWriter::PlaceUnlessTaken(const std::string& temp, const std::string& path) {
+    // A rename would replace a file of that name; a link fails instead.
+    if (::link(temp.c_str(), path.c_str()) != 0) {
+        const int code = errno;
+        if (code == EEXIST) return false;
+        ::unlink(temp.c_str());
+        ThrowFileError(path, 0, "the file cannot be written: " + Reason(code));
+    }
+    ::unlink(temp.c_str());
+    SyncFolderOf(path);
+    return true;
 }

@@ -19,6 +19,14 @@ public:
     // syncs the folder; throws GameFileError naming `path` and the system's reason when it
     // cannot be written or replaced.
     void SaveAtomic(const std::string& path) const;
+    // For a file that must never replace another: the buffer in a temporary file of its own
+    // beside `path` ("NAME.tmp-XXXXXX", never ".ini"), synced to the disk; returns its name.
+    // Throws GameFileError naming `path` when it cannot be written (nothing is left behind).
+    std::string SaveTemp(const std::string& path) const;
+    // Gives the temporary file the name `path` unless a file has it: link, then the temporary
+    // name goes. False (the temporary file stays) when the name is taken; throws GameFileError
+    // naming `path` on any other failure, the temporary file then removed.
+    static bool PlaceUnlessTaken(const std::string& temp, const std::string& path);
 
 private:
     // Makes room for `bytes` more after the cursor.

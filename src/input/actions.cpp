@@ -17,11 +17,12 @@ constexpr KeyBinding kKeyBindings[] = {
     {DIK::S, Action::Export, Hold::EveryFrame},         {DIK::SPACE, Action::SkipIntro, Hold::Once},
     {DIK::BACK, Action::Back, Hold::Once},        {DIK::N, Action::NextLevel, Hold::Once},
     {DIK::P, Action::PrevLevel, Hold::Once},      {DIK::R, Action::Restart, Hold::Once},
+    {DIK::K, Action::Keep, Hold::Once},
 };
 
 constexpr PadBinding kPadBindings[] = {
     {PadA, Action::PickDrop, Hold::Once},  {PadB, Action::Cancel, Hold::Once},     {PadX, Action::SwitchZone, Hold::Repeats},
-    {PadY, Action::Hint, Hold::Once},      {PadStart, Action::Activate, Hold::Once}, {PadUp, Action::FocusUp, Hold::Repeats},
+    {PadY, Action::Hint, Hold::Once},      {PadY, Action::Keep, Hold::Once},      {PadStart, Action::Activate, Hold::Once}, {PadUp, Action::FocusUp, Hold::Repeats},
     {PadDown, Action::FocusDown, Hold::Repeats}, {PadLeft, Action::FocusLeft, Hold::Repeats}, {PadRight, Action::FocusRight, Hold::Repeats},
 };
 
@@ -54,7 +55,13 @@ void ActionReader::Read(const bool keys[256], const bool pad[PadButtonCount], in
         Step(held, keys[b.key], altEnter ? Action::FullScreen : b.action, b.hold, nowMs, out);
         keys_[b.key] = held;
     }
-    for (const PadBinding& b : kPadBindings) Step(pad_[b.button], pad[b.button], b.action, b.hold, nowMs, out);
+    Held padBefore[PadButtonCount];
+    for (int i = 0; i < PadButtonCount; ++i) padBefore[i] = pad_[i];
+    for (const PadBinding& b : kPadBindings) {
+        Held held = padBefore[b.button];
+        Step(held, pad[b.button], b.action, b.hold, nowMs, out);
+        pad_[b.button] = held;
+    }
 }
 
 std::vector<Action>& FrameActions() { return g_frameActions; }

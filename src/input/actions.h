@@ -16,6 +16,7 @@ enum class Action : uint8_t {
     SwitchZone,   // palette or field; on menus the next button (Tab, pad X)
     Activate,     // press the highlighted button; next after a solved level (Enter, pad Start)
     Hint,         // "show me" (H, pad Y)
+    Keep,         // a free level's keep button (K, pad Y: a free level has no hint)
     Music,
     Effects,
     FullScreen,

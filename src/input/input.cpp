@@ -117,9 +117,12 @@ constexpr Zone kZones[] = {
 }  // namespace
 
 void ScanMousePosition() {
+    const LevelInfo* info = CurrentLevelInfo();
+    const bool freeLevel = info && info->freeBuild == 1;
     for (const Zone& z : kZones) {
         if (g_cursorX > z.left && g_cursorX < z.right && g_cursorY > z.top && g_cursorY < z.bottom) {
-            g_hotButton = z.id;
+            // A free level has no lamp: the keep button stands in its place.
+            g_hotButton = z.id == HotHint && freeLevel ? HotKeep : z.id;
             return;
         }
     }

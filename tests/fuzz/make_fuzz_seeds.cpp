@@ -14,12 +14,17 @@
 #include "box2/box2_level_file.h"
 #include "core/game_error.h"
 #include "core/game_state.h"
+#include "core/keep_result.h"
+#include "core/my_levels.h"
 #include "core/child_settings.h"
 #include "core/profile_list.h"
 #include "core/settings.h"
+#include "core/tables.h"
 #include "../test_model_fixture.h"
 
 namespace fs = std::filesystem;
+
+void PlaceTwoBox1Figures();   // kept_box1_seed.cpp
 
 namespace {
 
@@ -62,6 +67,31 @@ void LevelsAndSaves(const fs::path& game, const fs::path& scratch) {
     savecurrlevel2();
     Put("box1_position", "k1.dat", ReadAll(kBox1PositionFile));
     Put("box2_position", "k2.dat", ReadAll("k2.dat"));
+}
+
+// What the keep button writes: a free level's board as a new level of its box.
+void KeptLevels(const fs::path& game) {
+    FillFigureTables();   // the figures' sizes, which the levels above never needed
+    g_levelPathPrefix = (game / "levels/k1/level").string();
+    g_currentLevel = MaxLevel;
+    g_screenState = ScreenBox1;
+    loadlevels();
+    PlaceTwoBox1Figures();
+    KeepBox1Board();
+    Put("box1_level", "kept-puzzle.ini", ReadAll(MyLevelsFolder(1) + "/" + KeptFileName()));
+    g_levelPathPrefix = (game / "levels/k2/level").string();
+    g_screenState = ScreenBox2;
+    loadlevels2();
+    // Origins are all the keep reads; without the mask texture a real drop would find no shape.
+    int placed = 0;
+    for (int r = 0; r < PaletteRows; ++r)
+        for (int c = 0; c < PaletteCols; ++c)
+            if (g_paletteIds[r][c] > 0 && placed < 2) {
+                g_buildLayers[placed][3][2 + 6 * placed] = LayerCell{g_paletteIds[r][c], 2 + 6 * placed, 3, 1};
+                ++placed;
+            }
+    KeepBox2Board();
+    Put("box2_level", "kept-puzzle.ini", ReadAll(MyLevelsFolder(2) + "/" + KeptFileName()));
 }
 
 void U32(std::string& s, uint32_t v) {
@@ -172,6 +202,7 @@ int main(int argc, char** argv) {
         fs::create_directories(scratch);
         PicturesSoundsAndText(game);
         LevelsAndSaves(game, scratch);
+        KeptLevels(game);
         SettingsFiles(scratch);
         Catalogues(game);
         ProfileFiles();

@@ -1,0 +1,97 @@
+#pragma once
+// The keep button as the tests drive it: the free level of a box, a click on the button, and
+// the kept level read back by the game and compared with the board that was built.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "box1/box1.h"
+#include "box2/box2.h"
+#include "core/keep_result.h"
+#include "core/my_levels.h"
+#include "core/profiles.h"
+#include "core/state_dump.h"
+#include "hint_probe.h"
+#include "progress_test_util.h"
+#include "render/keep_art.h"
+
+namespace keepprobe {
+
+using namespace progresstest;
+
+// A figure's origin on a board: {layer, figure, col, row}.
+using Origin = std::tuple<int, int, int, int>;
+
+inline std::string Dump(const std::string& name) {
+    std::string value;
+    EXPECT_TRUE(BuildStateDump().Lookup(name, value)) << name;
+    return value;
+}
+
+inline void EnterFreeLevel(GameDriver& game, int box) {
+    ASSERT_EQ(EnterBox(game, box, false), "");
+    g_maxCompletedLevel = MaxLevel - 1;
+    g_currentLevel = MaxLevel;
+    box == 1 ? loadlevels() : loadlevels2();
+    ASSERT_EQ(CurrentLevelInfo()->freeBuild, 1);
+    game.Frame();
+}
+
+inline std::string ClickKeep(GameDriver& game) { return ClickForMessage(game, KeepButtonX + 22, KeepButtonY + 22); }
+
+// figure -> {palette row, col, count} of every listing.
+template <int Rows, int Cols>
+std::map<int, std::vector<int>> Listings(const int32_t (&ids)[Rows][Cols], const int32_t (&counts)[Rows][Cols], bool firstOnly) {
+    std::map<int, std::vector<int>> out;
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c)
+            if (ids[r][c] > 0 && !(firstOnly && out.count(ids[r][c]))) out[ids[r][c]] = {r, c, counts[r][c]};
+    return out;
+}
+
+// The kept level as the game plays it, loaded with `load`: its sample is the board moved by the
+// margin, its palette lists each used figure once, where the free level listed it first, with
+// its copies. `sample` and `palette` read the board after the load.
+template <typename Load, typename Sample, typename Palette>
+void ExpectKeptLevel(int box, const std::string& name, const std::vector<Origin>& board, const std::map<int, std::vector<int>>& free,
+                     Load load, Sample sample, Palette palette) {
+    int minCol = 99, minRow = 99;
+    for (const auto& [layer, figure, col, row] : board) minCol = std::min(minCol, col), minRow = std::min(minRow, row);
+    std::vector<Origin> moved;
+    std::map<int, std::vector<int>> expected;
+    for (const auto& [layer, figure, col, row] : board) {
+        moved.emplace_back(layer, figure, col - minCol + 1, row - minRow + 1);
+        expected[figure] = {free.at(figure)[0], free.at(figure)[1], expected[figure].empty() ? 1 : expected[figure][2] + 1};
+    }
+    g_currentLevel = MyLevelNumber(box, name);
+    ASSERT_GT(g_currentLevel, MaxLevel) << name;
+    load();
+    const LevelInfo& info = *CurrentLevelInfo();
+    EXPECT_EQ(std::vector<int>({info.headerValue, info.layout, info.freeBuild, info.buildCols, info.buildRows}),
+              std::vector<int>({CurrentProfile() ? CurrentProfile()->picture : 0, 2, 0, info.sampleCols, info.sampleRows}));
+    EXPECT_EQ(sample(), moved);
+    EXPECT_EQ(palette(), expected);
+}
+
+// The palette cells of the first two figures listed, as {row, col}.
+template <int Rows, int Cols>
+std::vector<std::pair<int, int>> FirstTwoListed(const CellRef (&cells)[Rows][Cols]) {
+    std::vector<std::pair<int, int>> out;
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c)
+            if (out.size() < 2 && cells[r][c].figure > 0 && cells[r][c].originCol == c && cells[r][c].originRow == r) out.emplace_back(r, c);
+    return out;
+}
+
+inline bool IsPuzzleName(const std::string& name) { return std::regex_match(name, std::regex(R"(puzzle-\d{8}-\d{6}(-\d+)?\.ini)")); }
+
+inline long FilesIn(const std::string& folder) {
+    return fs::is_directory(folder) ? std::distance(fs::directory_iterator(folder), fs::directory_iterator()) : 0;
+}
+
+}  // namespace keepprobe
