@@ -17,6 +17,7 @@
 #include "core/profiles.h"
 #include "core/state_dump.h"
 #include "hint_probe.h"
+#include "menus/level_overview.h"
 #include "progress_test_util.h"
 #include "render/keep_art.h"
 
@@ -76,6 +77,33 @@ void ExpectKeptLevel(int box, const std::string& name, const std::vector<Origin>
               std::vector<int>({CurrentProfile() ? CurrentProfile()->picture : 0, 2, 0, info.sampleCols, info.sampleRows}));
     EXPECT_EQ(sample(), moved);
     EXPECT_EQ(palette(), expected);
+}
+
+// Back to the menu, into the box again, the kept puzzle's tile on the own page clicked, its
+// picture built by mouse with `build`, and the click after it: the game is on the start screen
+// again with the puzzle solved.
+template <typename Build>
+void SolveFromTheOverview(GameDriver& game, int box, const std::string& name, Build build) {
+    game.MoveTo(1250, 20);
+    game.Click();
+    ASSERT_EQ(g_screenState, ScreenMainMenu);
+    ASSERT_EQ(ClickForMessage(game, box == 1 ? Box1X : Box2X, box == 1 ? Box1Y : Box2Y), "");
+    const int32_t level = MyLevelNumber(box, name);
+    ShowOverviewPageOf(level);
+    ASSERT_EQ(OverviewPage(), OverviewFirstMyPage());
+    for (const OverviewTile& tile : OverviewTiles())
+        if (tile.level == level) game.MoveTo(tile.x + tile.w / 2, tile.y + tile.h / 2);
+    game.Click();
+    ASSERT_EQ(g_screenState, box == 1 ? ScreenBox1 : ScreenBox2);
+    ASSERT_EQ(g_currentLevel, level);
+    game.Frame();
+    ASSERT_NO_FATAL_FAILURE(build(game));
+    game.Frames(3);
+    ASSERT_EQ(g_levelDone, 1) << name << " is solved by its picture";
+    game.Click();
+    game.Frames(2);
+    EXPECT_EQ(g_screenState, box == 1 ? ScreenBox1Start : ScreenBox2Start);
+    EXPECT_EQ(OverviewTileState(level), TileSolved);
 }
 
 // The palette cells of the first two figures listed, as {row, col}.

@@ -3,6 +3,7 @@
 #include "keep_probe.h"
 
 #include "box1/box1_board.h"
+#include "box1_mouse.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ TEST(KeepTest, Box1BoardBuiltByMouseIsKeptTwiceAsNewLevelsAndAnEmptyOneNever) {
     ExpectKeptLevel(
         1, name, board, free, loadlevels, [] { return Box1Origins(g_box1Sample); },
         [] { return Listings(g_box1PaletteIds, g_box1PaletteCounts, false); });
+    SolveFromTheOverview(game, 1, second, BuildThePicture);
 }
 
 }  // namespace

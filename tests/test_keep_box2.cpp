@@ -3,6 +3,7 @@
 #include "keep_probe.h"
 
 #include "box2/box2_board.h"
+#include "box2_mouse.h"
 #include "platform/input.h"
 
 namespace {
@@ -57,6 +58,7 @@ TEST(KeepTest, Box2LayersAreKeptByMouseAndByKAndAnUnwritableFolderIsNamed) {
     ExpectKeptLevel(
         2, name, board, free, loadlevels2, [] { return Box2Origins(g_sampleLayers); },
         [] { return Listings(g_paletteIds, g_paletteCounts, false); });
+    SolveFromTheOverview(game, 2, name, box2mouse::BuildThePicture);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "core/my_levels.h"
 #include "core/parent_state.h"
 #include "core/paths.h"
+#include "core/settings.h"
 #include "core/state_dump.h"
 #include "menus/level_overview.h"
 #include "progress_test_util.h"
@@ -35,7 +36,7 @@ void CopyInLevel(int box, int shipped, const std::string& name, int maker) {
     WriteAll(folder + "/" + name, text);
 }
 
-void ClickOwnTile(GameDriver& game, int level) {
+void ClickTileOf(GameDriver& game, int level) {
     ShowOverviewPageOf(level);
     for (const OverviewTile& tile : OverviewTiles())
         if (tile.level == level) {
@@ -86,7 +87,7 @@ TEST(MyPuzzlesTest, APuzzleSolvedByMouseStarsOnlyItsTileAndTheLastLeadsBackToThe
     CopyInLevel(1, 2, "b.ini", 2);
     game.MoveTo(Box1X, Box1Y);
     game.Click();
-    ASSERT_NO_FATAL_FAILURE(ClickOwnTile(game, 102));
+    ASSERT_NO_FATAL_FAILURE(ClickTileOf(game, 102));
     ASSERT_EQ(g_screenState, ScreenBox1);
     ASSERT_EQ(g_currentLevel, 102);
     game.Frame();
@@ -105,7 +106,7 @@ TEST(MyPuzzlesTest, APuzzleSolvedByMouseStarsOnlyItsTileAndTheLastLeadsBackToThe
     EXPECT_EQ(Dump("levelOverviewStates").substr(0, 2), "10");
 
     // The first own puzzle has no "previous": it starts a row of its own.
-    ASSERT_NO_FATAL_FAILURE(ClickOwnTile(game, 101));
+    ASSERT_NO_FATAL_FAILURE(ClickTileOf(game, 101));
     ASSERT_EQ(g_currentLevel, 101);
     game.MoveTo(PrevX, ButtonY);
     game.Click();
@@ -122,7 +123,7 @@ TEST(MyPuzzlesTest, Box2PuzzlePlaysThroughAndTheNextOneFollows) {
     game.MoveTo(Box2X, Box2Y);
     game.Click();
     ASSERT_EQ(g_screenState, ScreenBox2Start);
-    ASSERT_NO_FATAL_FAILURE(ClickOwnTile(game, 101));
+    ASSERT_NO_FATAL_FAILURE(ClickTileOf(game, 101));
     ASSERT_EQ(g_currentLevel, 101);
     game.Frame();
     ASSERT_NO_FATAL_FAILURE(box2mouse::BuildThePicture(game));
@@ -134,6 +135,19 @@ TEST(MyPuzzlesTest, Box2PuzzlePlaysThroughAndTheNextOneFollows) {
     EXPECT_EQ(g_currentLevel, 102);
     EXPECT_EQ(ReadAll("save/k2/my-solved.txt"), "p1.ini\n");
     EXPECT_EQ(g_maxCompletedLevel, 0);
+}
+
+TEST(MyPuzzlesTest, AParentsAllLevelsOpenLetsTheChildPlayALaterLevel) {
+    GameDriver game;
+    g_settings.allLevelsOpen = true;
+    game.MoveTo(Box1X, Box1Y);
+    game.Click();
+    ASSERT_NO_FATAL_FAILURE(ClickTileOf(game, 5));
+    ASSERT_EQ(g_currentLevel, 5);
+    game.Frame();
+    EXPECT_EQ(g_levelLocked, 0);
+    ASSERT_NO_FATAL_FAILURE(BuildThePicture(game));
+    g_settings.allLevelsOpen = false;
 }
 
 TEST(MyPuzzlesTest, SolvedMarksAreEachChildsOwn) {

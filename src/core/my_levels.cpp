@@ -7,6 +7,7 @@
 #include <set>
 #include <system_error>
 
+#include "core/child_settings.h"
 #include "core/game_error.h"
 #include "core/i18n.h"
 #include "core/paths.h"
@@ -37,6 +38,9 @@ std::string Stem(const std::string& name) { return name.substr(0, name.size() - 
 bool EndsWith(const std::string& s, const std::string& end) {
     return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
 }
+
+// By name without ".ini": a puzzle kept twice in one second ("NAME-2.ini") comes after the first.
+bool NameOrder(const std::string& a, const std::string& b) { return Stem(a) < Stem(b); }
 
 // Each line a listed name; a line that is no name is passed over, so a hand-edited file
 // costs only its own bad lines.
@@ -71,6 +75,11 @@ std::string ReadMarks(int box, std::set<std::string>& marks) {
 
 }  // namespace
 
+bool LevelLockedNow() {
+    if (IsMyLevel(g_currentLevel) || AllLevelsOpenNow()) return false;
+    return g_currentLevel - 1 > g_maxCompletedLevel;
+}
+
 std::string MyLevelsFolder(int box) {
     // A name inside the folder makes the folder itself.
     return std::filesystem::path(UserRootPath(std::string(kMyLevelsFolder) + "/" + BoxFolder(box) + "/x")).parent_path().string();
@@ -94,7 +103,7 @@ std::vector<std::string> FindMyLevelFiles(int box, int& more) {
         std::error_code typeEc;
         if (IsMyLevelName(name) && it->is_regular_file(typeEc)) names.push_back(name);
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), NameOrder);
     if (names.size() > static_cast<size_t>(MaxMyLevels)) {
         more = static_cast<int>(names.size()) - MaxMyLevels;
         names.resize(MaxMyLevels);
@@ -120,7 +129,7 @@ void NoteKeptLevel(int box, const std::string& name) {
     BoxPuzzles* puzzles = ForBox(box);
     if (!puzzles || !IsMyLevelName(name) || MyLevelNumber(box, name) != 0) return;
     if (puzzles->names.size() >= static_cast<size_t>(MaxMyLevels)) return;
-    puzzles->names.insert(std::upper_bound(puzzles->names.begin(), puzzles->names.end(), name), name);
+    puzzles->names.insert(std::upper_bound(puzzles->names.begin(), puzzles->names.end(), name, NameOrder), name);
 }
 
 void ClearMyLevels() {

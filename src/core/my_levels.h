@@ -24,7 +24,8 @@ std::string MyLevelsFolder(int box);
 // A name the folder may list: "NAME.ini" of printable characters, no path, not hidden, within
 // the limit (a name a copied-in file could carry that we could not show or save by is left out).
 bool IsMyLevelName(const std::string& name);
-// The level files of the box's folder by name in byte order, at most MaxMyLevels; `more`
+// The level files of the box's folder by name in byte order (without ".ini", so "NAME-2.ini"
+// follows "NAME.ini"), at most MaxMyLevels; `more`
 // counts the ones past that. A missing folder has none. Never throws.
 std::vector<std::string> FindMyLevelFiles(int box, int& more);
 
@@ -39,8 +40,9 @@ void NoteKeptLevel(int box, const std::string& name);
 void ClearMyLevels();
 
 inline bool IsMyLevel(int32_t level) { return level >= FirstMyLevel && level <= MaxPlayLevel; }
-// A shipped level after the first unsolved one is locked; an own puzzle never is.
-inline bool LevelLockedNow() { return !IsMyLevel(g_currentLevel) && g_currentLevel - 1 > g_maxCompletedLevel; }
+// A shipped level after the first unsolved one is locked unless a parent opened them all; an
+// own puzzle never is.
+bool LevelLockedNow();
 // The listed file's name, its real path and the child's board of it; "" when not listed.
 std::string MyLevelName(int box, int32_t level);
 std::string MyLevelPath(int box, int32_t level);
