@@ -8,6 +8,7 @@
 
 #include "core/game_error.h"
 #include "core/int_lines.h"
+#include "core/keep_result.h"
 #include "core/my_levels.h"
 #include "core/profiles.h"
 #include "core/progress_files.h"
@@ -21,9 +22,7 @@ std::string PuzzleName(const std::string& stamp, int n) {
     return "puzzle-" + stamp + (n > 1 ? "-" + std::to_string(n) : "") + ".ini";
 }
 
-}  // namespace
-
-std::string KeepLevelFile(int box, const IntLineWriter& out, void (*check)(const std::string& path)) {
+std::string PlaceKeptFile(int box, const IntLineWriter& out, void (*check)(const std::string& path)) {
     const std::string folder = MyLevelsFolder(box);
     // Made here too: a folder that cannot be made shows as the file that cannot be written.
     std::error_code ignored;
@@ -45,6 +44,20 @@ std::string KeepLevelFile(int box, const IntLineWriter& out, void (*check)(const
     }
     ::unlink(temp.c_str());
     ThrowFileError(first, 0, "every name of this second is taken");
+}
+
+}  // namespace
+
+std::string KeepLevelFile(int box, const IntLineWriter& out, void (*check)(const std::string& path)) {
+    std::string name;
+    try {
+        name = PlaceKeptFile(box, out, check);
+    } catch (...) {
+        ShowKeepResult(KeepNotKept);
+        throw;
+    }
+    ShowKeepResult(KeepKept, name);
+    return name;
 }
 
 int32_t KeptMakerPicture() {

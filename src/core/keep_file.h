@@ -8,8 +8,9 @@ class IntLineWriter;
 // Writes the level text of `out` to a synced temporary file in MyLevelsFolder(box), has
 // `check` read it back (it throws GameFileError when the reader refuses it), then gives it
 // the first free name of "puzzle-YYYYMMDD-HHMMSS.ini", "-2", "-3", ... and notes it with
-// NoteKeptLevel. Returns the name. Never replaces a file; on any failure nothing is left in
-// the folder and GameFileError names the file.
+// NoteKeptLevel; the keep button shows the result (core/keep_result.h). Returns the name.
+// Never replaces a file; on any failure nothing is left in the folder and GameFileError
+// names the file.
 std::string KeepLevelFile(int box, const IntLineWriter& out, void (*check)(const std::string& path));
 
 // A kept picture `size` cells long gets an empty cell before and after it where `max` allows:
