@@ -51,6 +51,7 @@ TEST(MyPuzzlesTest, CopiedInPuzzlesFollowTheShippedLevelsAndBadFilesAreNamedOnce
     GameDriver game;
     CopyInLevel(1, 2, "b-house.ini", 3);
     CopyInLevel(1, 1, "a-cart.ini", 0);
+    CopyInLevel(1, 3, "puzzle-20261209-171055-2.ini", 0);
     const std::string truncated = ReadAll("levels/k1/level3.ini");
     WriteAll("my-levels/k1/c-cut.ini", truncated.substr(0, truncated.size() / 2));
     WriteAll("my-levels/k1/d-huge.ini", std::string(2 * 1024 * 1024, '0'));
@@ -61,17 +62,19 @@ TEST(MyPuzzlesTest, CopiedInPuzzlesFollowTheShippedLevelsAndBadFilesAreNamedOnce
     EXPECT_NE(message.find("c-cut.ini"), std::string::npos) << message;
     EXPECT_NE(message.find("d-huge.ini"), std::string::npos) << message;
     EXPECT_EQ(message.find("a-cart"), std::string::npos) << message;
-    EXPECT_EQ(Dump("myLevels"), R"([{"box":1,"file":"a-cart.ini","level":101},{"box":1,"file":"b-house.ini","level":102}])");
-    EXPECT_EQ(Dump("levelOverviewMyStates"), "11");
+    EXPECT_EQ(Dump("myLevels"), R"([{"box":1,"file":"a-cart.ini","level":101},{"box":1,"file":"b-house.ini","level":102},)"
+                                R"({"box":1,"file":"puzzle-20261209-171055-2.ini","level":103}])");
+    EXPECT_EQ(Dump("levelOverviewMyStates"), "111");
     EXPECT_EQ(OverviewPageCount(), OverviewFirstMyPage() + 1);
 
-    // The own page: two open tiles, the second with its maker's picture and its file's name.
+    // The own page: open tiles, with the maker's picture and the file's name, or when it was kept.
     ShowOverviewPageOf(FirstMyLevel);
     const std::vector<OverviewTile> tiles = OverviewTiles();
-    ASSERT_EQ(tiles.size(), 2u);
+    ASSERT_EQ(tiles.size(), 3u);
     EXPECT_EQ(tiles[1].level, 102);
     EXPECT_EQ(OverviewMaker(102), 3);
     EXPECT_EQ(OverviewTileName(102), "b-house");
+    EXPECT_EQ(OverviewTileName(103), "09.12.2026 17:10");
     EXPECT_EQ(OverviewHitTest(tiles[0].x + 5, tiles[0].y + 5).level, 101);
 
     // Back and in again: the refused files are not told a second time.

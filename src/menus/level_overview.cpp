@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <regex>
 #include <set>
 #include <string>
 #include <system_error>
@@ -206,10 +207,18 @@ int OverviewPictureIndex(int32_t level) {
     return IsOverviewMyLevel(level) ? OverviewLevelCount() + (level - FirstMyLevel) : level - 1;
 }
 
+// A puzzle kept here is named by when it was kept: that time, as a parent reads it.
+std::string KeptWhen(const std::string& stem) {
+    static const std::regex kept(R"(puzzle-(\d{4})(\d{2})(\d{2})-(\d{2})(\d{2})\d{2}(-\d+)?)");
+    std::smatch m;
+    if (!std::regex_match(stem, m, kept)) return stem;
+    return m[3].str() + "." + m[2].str() + "." + m[1].str() + " " + m[4].str() + ":" + m[5].str();
+}
+
 std::string OverviewTileName(int32_t level) {
     if (!IsOverviewMyLevel(level)) return LevelName(g_overview.box, level);
     const std::string file = MyLevelName(g_overview.box, level);
-    return file.size() > 4 ? file.substr(0, file.size() - 4) : file;
+    return KeptWhen(file.size() > 4 ? file.substr(0, file.size() - 4) : file);
 }
 
 void ShowOverviewPageOf(int32_t level) {
