@@ -111,13 +111,18 @@ struct PuzzleChoice {
     std::string name;
 };
 
-std::vector<PuzzleChoice> Puzzles() {
-    std::vector<PuzzleChoice> all;
+// Read from the folders once a frame the corner is drawn and before a row runs, not by every
+// row that asks.
+std::vector<PuzzleChoice> g_puzzles;
+
+void ReadPuzzles() {
+    g_puzzles.clear();
     int more = 0;
     for (int box = 1; box <= 2; ++box)
-        for (const std::string& name : FindMyLevelFiles(box, more)) all.push_back(PuzzleChoice{box, name});
-    return all;
+        for (const std::string& name : FindMyLevelFiles(box, more)) g_puzzles.push_back(PuzzleChoice{box, name});
 }
+
+const std::vector<PuzzleChoice>& Puzzles() { return g_puzzles; }
 
 int g_puzzleChoice = 0;
 
@@ -127,7 +132,7 @@ int32_t ChosenPuzzleIndex(const std::vector<PuzzleChoice>& all) {
 }
 
 void ChoosePuzzle(int step) {
-    const std::vector<PuzzleChoice> all = Puzzles();
+    const std::vector<PuzzleChoice>& all = Puzzles();
     if (all.empty()) return;
     const int count = static_cast<int>(all.size());
     g_puzzleChoice = (ChosenPuzzleIndex(all) + step + count) % count;
@@ -135,7 +140,7 @@ void ChoosePuzzle(int step) {
 
 const char* ChosenPuzzleText() {
     static std::string text;
-    const std::vector<PuzzleChoice> all = Puzzles();
+    const std::vector<PuzzleChoice>& all = Puzzles();
     if (all.empty()) {
         // TRANSLATORS: the parent corner's puzzle row when no child has kept a puzzle.
         text = Tr("нет");
@@ -154,7 +159,7 @@ void RemovePuzzle(int) {
         return;
     }
     g_removePuzzleAsked = 0;
-    const std::vector<PuzzleChoice> all = Puzzles();
+    const std::vector<PuzzleChoice>& all = Puzzles();
     if (all.empty()) return;
     const PuzzleChoice& chosen = all[static_cast<size_t>(ChosenPuzzleIndex(all))];
     Check(PutMyLevelAside(chosen.box, chosen.name));
@@ -210,6 +215,7 @@ int ParentRowCount() { return kRowCount; }
 ParentCornerView BuildParentCornerView(int32_t focus) {
     ParentCornerView view;
     view.focus = focus;
+    ReadPuzzles();
     for (const ParentRow& row : kRows) {
         ParentRowView v;
         v.label = Tr(row.label);
@@ -223,6 +229,7 @@ ParentCornerView BuildParentCornerView(int32_t focus) {
 }
 
 void RunParentRow(int index, int step) {
+    ReadPuzzles();
     if (index < 0 || index >= kRowCount || !Runnable(kRows[index])) return;
     const ParentRow& row = kRows[index];
     // Each question is for the next press only.
